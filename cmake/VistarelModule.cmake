@@ -1,0 +1,35 @@
+# Every core folder under src/ is one static library named vistarel_<folder>; a module
+# lists the modules it builds on, so the layering is checked by the linker, and a test
+# executable compiles only the modules it needs. vistarel_core gathers them all.
+function(vistarel_module name)
+    cmake_parse_arguments(ARG "" "" "DEPENDS;LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    set(deps)
+    foreach(dep IN LISTS ARG_DEPENDS)
+        list(APPEND deps vistarel_${dep})
+    endforeach()
+    if(sources)
+        add_library(vistarel_${name} STATIC ${sources})
+        target_include_directories(vistarel_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(vistarel_${name} PUBLIC ${deps} ${ARG_LIBS})
+    else()
+        add_library(vistarel_${name} INTERFACE)
+        target_include_directories(vistarel_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(vistarel_${name} INTERFACE ${deps} ${ARG_LIBS})
+    endif()
+    set_property(GLOBAL APPEND PROPERTY VISTAREL_CORE_MODULES vistarel_${name})
+endfunction()
+
+# One GoogleTest executable per tests/<module> folder: test_<module>.
+function(vistarel_gtest name)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(test_${name} ${sources})
+    target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} vistarel_test_support
+                          GTest::gtest GTest::gtest_main)
+    add_test(NAME ${name} COMMAND test_${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "TZ=Europe/Prague" LABELS core)
+endfunction()

@@ -1,0 +1,168 @@
+#include "common/FileSystem.h"
+
+#include "common/Error.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace vistarel {
+namespace {
+
+std::string& programFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+unsigned char upper(unsigned char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+bool folderExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool sameExistingFolder(const std::string& a, const std::string& b) {
+    if (!folderExists(a) || !folderExists(b))
+        return false;
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+    const auto n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto ua = upper(static_cast<unsigned char>(a[i]));
+        const auto ub = upper(static_cast<unsigned char>(b[i]));
+        if (ua != ub)
+            return ua < ub;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
+}
+
+bool endsWithIgnoringCase(const std::string& text, const std::string& suffix) {
+    if (text.size() < suffix.size())
+        return false;
+    const auto offset = text.size() - suffix.size();
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (upper(static_cast<unsigned char>(text[offset + i])) !=
+            upper(static_cast<unsigned char>(suffix[i])))
+            return false;
+    return true;
+}
+
+std::vector<std::string> listFilesWithExtension(const std::string& folder,
+                                                const std::string& extension) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (endsWithIgnoringCase(name, extension) && fileExists(folder + name))
+            names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+std::vector<std::string> readTextLines(const std::string& path) {
+    const std::string bytes = readFileBytes(path);
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+std::string readFileBytes(const std::string& path) {
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    if (!file || folderExists(path))
+        throw cannotOpenFile(path, file ? EISDIR : errno);
+    std::string bytes;
+    char buffer[65536];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, got);
+    if (std::ferror(file.get()))
+        throw ioError(errno);
+    return bytes;
+}
+
+void writeFileBytes(const std::string& path, const std::string& bytes) {
+    FileHandle file(std::fopen(path.c_str(), "wb"));
+    if (!file)
+        throw cannotCreateFile(path, errno);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        throw streamWriteError();
+    if (std::fclose(file.release()) != 0)
+        throw streamWriteError();
+}
+
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    writeFileBytes(path, bytes);
+}
+
+bool copyFileReplacing(const std::string& source, const std::string& target) {
+    std::error_code ec;
+    return fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
+std::string programFolder() {
+    if (!programFolderOverride().empty())
+        return programFolderOverride();
+    std::error_code ec;
+    const auto exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("./") : withTrailingSeparator(exe.parent_path().string());
+}
+
+void setProgramFolder(const std::string& folder) {
+    programFolderOverride() = folder.empty() ? folder : withTrailingSeparator(folder);
+}
+
+std::string stylesFolder() {
+    return programFolder() + "css/";
+}
+
+std::string withTrailingSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace vistarel

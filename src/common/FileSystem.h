@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vistarel {
+
+// Folder texts end in '/'; a path is a folder text followed by a file name.
+
+bool folderExists(const std::string& path); // an empty text is no folder
+bool fileExists(const std::string& path);   // a regular file or a link to one
+
+// True when both texts name the same existing folder (links and trailing slashes
+// resolved).
+bool sameExistingFolder(const std::string& a, const std::string& b);
+
+// Names of the regular files (and links to them) in folder whose names end in
+// extension, in any letter case, sorted as a file manager shows them.
+std::vector<std::string> listFilesWithExtension(const std::string& folder,
+                                                const std::string& extension);
+
+// Case-insensitive order: upper-cased names compared, ties by bytes.
+bool lessIgnoringCase(const std::string& a, const std::string& b);
+bool endsWithIgnoringCase(const std::string& text, const std::string& suffix);
+
+// Whole-file text I/O. Lines end at CR LF, LF or CR when read; written with CR LF after
+// every line. Both throw the program's file errors.
+std::vector<std::string> readTextLines(const std::string& path);
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
+void writeFileBytes(const std::string& path, const std::string& bytes);
+std::string readFileBytes(const std::string& path);
+
+// Copies byte for byte, replacing the target; false when anything failed.
+bool copyFileReplacing(const std::string& source, const std::string& target);
+
+// The folder of the running executable, ending in '/'. Tests may point it elsewhere.
+std::string programFolder();
+void setProgramFolder(const std::string& folder);
+std::string stylesFolder(); // programFolder() + "css/"
+
+// Appends '/' when the text does not end in one.
+std::string withTrailingSeparator(std::string folder);
+
+} // namespace vistarel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace vistarel::testing {
+
+// A fresh folder under the system's temp folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder text, ending in '/'.
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + name; }
+    // Creates a sub-folder and returns its folder text.
+    std::string subfolder(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+} // namespace vistarel::testing
