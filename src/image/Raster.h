@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vistarel {
+
+// An in-memory 24-bit picture: rows of R, G, B bytes, top row first, no padding.
+struct Raster {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels; // width * height * 3 bytes
+
+    void resize(int newWidth, int newHeight) {
+        width = newWidth;
+        height = newHeight;
+        pixels.resize(static_cast<std::size_t>(width) * height * 3);
+    }
+    std::uint8_t* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width * 3; }
+    const std::uint8_t* row(int y) const {
+        return pixels.data() + static_cast<std::size_t>(y) * width * 3;
+    }
+};
+
+} // namespace vistarel
