@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libimage-exiftool-perl
     clang libclang-rt-14-dev
-    chromium xvfb xauth fonts-dejavu-core
+    chromium xvfb xauth fonts-dejavu-core imagemagick
 )
 # Node and npm run the browser test; a machine may already have them from elsewhere.
 command -v node >/dev/null || packages+=(nodejs)
