@@ -18,8 +18,7 @@ bool askYesNo(WindowOps& window, const std::string& text) {
 }
 
 void showGeneralError(WindowOps& window, const std::string& text) {
-    window.showMessage(generalErrorText(text), "Vistarel", MessageIcon::Error,
-                       MessageButtons::Ok);
+    window.showMessage(generalErrorText(text), "Vistarel", MessageIcon::Error, MessageButtons::Ok);
 }
 
 } // namespace vistarel

@@ -22,10 +22,18 @@ TEST(Cp1250, CzechLettersAndTheUndefinedBytes) {
 }
 
 TEST(Cp1250, UnmappableCharactersUseTheWriter) {
-    EXPECT_EQ(utf8ToCp1250("a\xE2\x82\xAC" "b", htmlReference), "a\x80" "b"); // € is in the table
+    EXPECT_EQ(utf8ToCp1250("a\xE2\x82\xAC"
+                           "b",
+                           htmlReference),
+              "a\x80"
+              "b"); // € is in the table
     EXPECT_EQ(utf8ToCp1250("日本", htmlReference), "&#26085;&#26412;");
     EXPECT_EQ(utf8ToCp1250("😀", cssEscape), "\\1F600 ");
-    EXPECT_EQ(utf8ToCp1250("\xFF" "x", htmlReference), "\xFF" "x"); // not UTF-8: kept
+    EXPECT_EQ(utf8ToCp1250("\xFF"
+                           "x",
+                           htmlReference),
+              "\xFF"
+              "x"); // not UTF-8: kept
 }
 
 TEST(Cp1250, RejectsMalformedUtf8) {

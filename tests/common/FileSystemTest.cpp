@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "common/FileSystem.h"
+#include "common/Error.h"
 
 #include "TempFolder.h"
 

@@ -17,7 +17,7 @@ struct RecordingWindow : WindowOps {
     AlbumSettings settings;
     int previewHeight = 186;
     std::vector<std::string> calls;
-    std::deque<MessageAnswer> answers; // next answers to Yes/No questions; No when empty
+    std::deque<MessageAnswer> answers;        // next answers to Yes/No questions; No when empty
     std::function<void(int)> onProcessEvents; // called with the count of calls so far
 
     bool buildEnabled = false;

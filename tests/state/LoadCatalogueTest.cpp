@@ -1,0 +1,133 @@
+#include "state/LoadCatalogue.h"
+
+#include "common/FileSystem.h"
+
+#include "RecordingWindow.h"
+#include "TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace vistarel;
+using vistarel::testing::RecordingWindow;
+using vistarel::testing::TempFolder;
+
+namespace {
+
+const std::string kSameFolders =
+    "message Info information ok: Vstupní a výstupní adresář je stejný!";
+const std::string kQuestion =
+    "message Info question yes/no: Pokud znovu načtete snímky, příjdete o doposud vyplněné "
+    "komentáře!\r\nChcete opravdu načíst nové snímky?";
+
+struct LoadTest : ::testing::Test {
+    TempFolder dir;
+    RecordingWindow window;
+    AlbumState state;
+    std::string input = dir.subfolder("in");
+    std::string output = dir.subfolder("out");
+
+    LoadTest() {
+        window.settings.inputFolder = input;
+        window.settings.outputFolder = output;
+    }
+    void addFiles(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            writeFileBytes(input + name, "x");
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> out;
+        for (const auto& record : state.catalogue)
+            out.push_back(record.fileName);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(LoadTest, TakesJpgFilesInAnyCaseSortedAsAFileManagerShowsThem) {
+    addFiles({"b.JPG", "a.jpg", "c.jpeg", "D.Jpg", "notes.txt", "sm_a.jpg"});
+    std::filesystem::create_directory(input + "folder.jpg");
+    loadCatalogue(state, window);
+    EXPECT_EQ(names(), (std::vector<std::string>{"a.jpg", "b.JPG", "D.Jpg", "sm_a.jpg"}));
+    EXPECT_EQ(window.calls, (std::vector<std::string>{
+                                "message Info information ok: Načteno 4 snímků", "build enabled"}));
+    const auto& first = state.catalogue.front();
+    EXPECT_TRUE(first.caption.empty());
+    EXPECT_EQ(first.photoWidth + first.photoHeight + first.thumbWidth + first.thumbHeight, 0);
+    EXPECT_FALSE(first.preview);
+}
+
+TEST_F(LoadTest, OnePhotoStillSaysSnimku) {
+    addFiles({"only.jpg"});
+    loadCatalogue(state, window);
+    EXPECT_EQ(window.messages().front(), "message Info information ok: Načteno 1 snímků");
+}
+
+TEST_F(LoadTest, AFolderWithoutPhotosEmptiesTheCatalogueAndStillEnablesTheBuild) {
+    state.catalogue.resize(3);
+    state.catalogue[0].preview = std::make_unique<JpegImage>();
+    loadCatalogue(state, window);
+    EXPECT_TRUE(state.catalogue.empty());
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{
+                  "message Info information ok: Složka neobsahuje obrázky typu *.JPG!",
+                  "build enabled"}));
+}
+
+TEST_F(LoadTest, AMissingInputFolderChangesNothing) {
+    state.catalogue.resize(2);
+    for (const std::string& folder : {std::string(), dir.file("gone/")}) {
+        window.calls.clear();
+        window.settings.inputFolder = folder;
+        loadCatalogue(state, window);
+        EXPECT_EQ(state.catalogue.size(), 2u);
+        EXPECT_EQ(window.calls, (std::vector<std::string>{
+                                    "message Chyba warning ok: Vstupní složka neexistuje!"}));
+    }
+}
+
+TEST_F(LoadTest, EqualFoldersAreRefusedAndTheQuestionIsStillAsked) {
+    addFiles({"a.jpg"});
+    window.settings.outputFolder = input;
+    state.captionsEdited = true;
+    window.answers = {MessageAnswer::Yes};
+    loadCatalogue(state, window);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{kSameFolders, kQuestion}));
+    EXPECT_TRUE(state.catalogue.empty());
+    EXPECT_TRUE(state.captionsEdited);
+}
+
+TEST_F(LoadTest, TwoTextsNamingTheSameFolderAreRefusedToo) {
+    addFiles({"a.jpg"});
+    std::filesystem::create_directory_symlink(input, dir.file("alias"));
+    for (const std::string& same : {input + "/", dir.file("alias/"), dir.file("out/../in/")}) {
+        SCOPED_TRACE(same);
+        window.calls.clear();
+        window.settings.outputFolder = same;
+        loadCatalogue(state, window);
+        EXPECT_EQ(window.calls, std::vector<std::string>{kSameFolders});
+        EXPECT_TRUE(state.catalogue.empty());
+    }
+}
+
+TEST_F(LoadTest, EditedCaptionsAskFirstAndNoKeepsThem) {
+    addFiles({"a.jpg"});
+    state.catalogue.resize(1);
+    state.catalogue[0].caption = "kept";
+    state.captionsEdited = true;
+    loadCatalogue(state, window); // no answer queued: No
+    EXPECT_EQ(window.calls, std::vector<std::string>{kQuestion});
+    EXPECT_EQ(state.catalogue[0].caption, "kept");
+
+    window.calls.clear();
+    window.answers = {MessageAnswer::Yes};
+    loadCatalogue(state, window);
+    EXPECT_EQ(window.calls.front(), kQuestion);
+    EXPECT_EQ(names(), std::vector<std::string>{"a.jpg"});
+    // Only writing the page clears the flag, so the next load asks again.
+    EXPECT_TRUE(state.captionsEdited);
+    window.calls.clear();
+    loadCatalogue(state, window);
+    EXPECT_EQ(window.calls, std::vector<std::string>{kQuestion});
+}
