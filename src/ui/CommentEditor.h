@@ -1,0 +1,31 @@
+#pragma once
+
+#include "state/AlbumState.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QScrollBar;
+
+namespace vistarel {
+
+class TLbSpeedButton;
+
+// The "Komentáře" page: walks through the built photos, shows each preview and lets the
+// user write its caption.
+class CommentEditor : public QWidget {
+    Q_OBJECT
+public:
+    CommentEditor(AlbumState& state, QWidget* parent);
+
+    // The build finished: browse photos 0..photoCount-1, starting at the first.
+    void ShowFirstPhoto(int photoCount);
+    // A new catalogue was loaded: back to the start state ("Obrázek 0/0", nothing shown).
+    void resetToStart();
+
+private:
+    AlbumState& state_;
+};
+
+} // namespace vistarel
