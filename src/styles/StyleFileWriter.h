@@ -1,0 +1,18 @@
+#pragma once
+
+#include "styles/StyleSheet.h"
+
+#include <string>
+#include <vector>
+
+namespace vistarel {
+
+// The 25 lines of the style file as windows-1250 bytes. A character windows-1250 lacks is
+// written as a CSS escape, so the browser still shows it.
+std::vector<std::string> encodeStyleFile(const StyleSheet& sheet);
+
+// Creates or truncates the file and writes the 25 lines, each ended by CR LF. Throws the
+// program's "Cannot create file" error when the file cannot be created.
+void writeStyleFile(const std::string& path, const StyleSheet& sheet);
+
+} // namespace vistarel

@@ -1,0 +1,246 @@
+#include "styles/StyleCommands.h"
+
+#include "common/Error.h"
+#include "common/FileSystem.h"
+
+#include "RecordingWindow.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace vistarel {
+namespace {
+
+using testing::RecordingWindow;
+
+const char* const kBadColour = "message Chyba warning ok: Neplatný tvar barvy!";
+const char* const kNoStyle = "message Info information ok: Ve složce css nebyl nalezen žádný styl!";
+
+// A program folder in a temp folder, with or without its css/ folder.
+class StyleCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setProgramFolder(temp.path());
+        css = temp.subfolder("css");
+    }
+    void TearDown() override { setProgramFolder(""); }
+
+    void writeStyle(const std::string& name, const std::string& bytes) {
+        writeFileBytes(css + name, bytes);
+    }
+    void fillRows(const std::string& value) {
+        for (auto& row : window.styleRows)
+            row = value;
+    }
+    void fillValidSheet(const std::string& name) {
+        const char* values[] = {
+            "#FFFFFF", "#eeeeee", "#102030", "Georgia, 'Times New Roman', serif",
+            "15px",    "normal",  "italic",  "#0a0B0c",
+            "center",  "solid",   "6px",     "#FF8000",
+            "Písmo ž", "28px",    "bold",    "normal",
+            "#123456"};
+        window.styleRows[0] = name;
+        for (int row = 1; row < 18; ++row)
+            window.styleRows[row] = values[row - 1];
+    }
+    void read(const std::string& name) {
+        window.settings.styleName = name;
+        readStyleCommand(window);
+    }
+
+    testing::TempFolder temp;
+    std::string css;
+    RecordingWindow window;
+};
+
+TEST_F(StyleCommands, ListsCssFilesSortedIgnoringCase) {
+    for (const char* name : {"b.css", "A.css", "c.CSS", "notes.txt", "css"})
+        writeStyle(name, "");
+    temp.subfolder("css/folder.css");
+    ListStyles(window);
+    EXPECT_EQ(window.styleList, (std::vector<std::string>{"A.css", "b.css", "c.CSS"}));
+    EXPECT_EQ(window.settings.styleName, "A.css");
+    EXPECT_TRUE(window.messages().empty());
+}
+
+TEST_F(StyleCommands, EmptyOrMissingFolderTellsTheUser) {
+    ListStyles(window);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"style list 0", kNoStyle}));
+
+    setProgramFolder(temp.path() + "nowhere/");
+    window.calls.clear();
+    ListStyles(window);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"style list 0", kNoStyle}));
+}
+
+TEST_F(StyleCommands, SavedStyleReadsBackTheSameValues) {
+    fillValidSheet("moje.css");
+    const auto saved = std::to_array(window.styleRows);
+    saveStyleCommand(window);
+    EXPECT_EQ(window.calls, std::vector<std::string>{"style list 1"});
+    EXPECT_NE(readFileBytes(css + "moje.css")
+                  .find("  font-family: P\xEDsmo \x9E;\r\n  font-size: 28px;\r\n"),
+              std::string::npos);
+
+    fillRows("old");
+    window.calls.clear();
+    read("moje.css");
+    EXPECT_EQ(std::to_array(window.styleRows), saved);
+    const std::map<int, std::uint32_t> swatches = {{6, 0xFFFFFF}, {7, 0xEEEEEE},  {8, 0x302010},
+                                                   {9, 0x0C0B0A}, {10, 0x0080FF}, {11, 0x563412}};
+    EXPECT_EQ(window.swatches, swatches);
+    EXPECT_EQ(window.calls.back(), "tab 2");
+    EXPECT_TRUE(window.messages().empty());
+}
+
+TEST_F(StyleCommands, SemicolonCutsTheValueOnReading) {
+    fillValidSheet("cut.css");
+    window.styleRows[4] = "Arial; serif";
+    saveStyleCommand(window);
+    EXPECT_NE(readFileBytes(css + "cut.css").find("font-family: Arial; serif;\r\n"),
+              std::string::npos);
+    read("cut.css");
+    EXPECT_EQ(window.styleRows[4], "Arial");
+}
+
+TEST_F(StyleCommands, RowsFollowFileOrderAndShortFilesKeepTheRest) {
+    fillRows("old");
+    window.swatches[7] = 42;
+    writeStyle("hand.css", "p {\ncolor: #00FF00;\rfont-size: 10px;\r\n\r\nborder-width: 2px\n");
+    read("hand.css");
+    EXPECT_EQ(window.styleRows[0], "hand.css");
+    EXPECT_EQ(window.styleRows[1], "#00FF00");
+    EXPECT_EQ(window.styleRows[2], "10px");
+    EXPECT_EQ(window.styleRows[3], ""); // no ";"
+    for (int row = 4; row < 18; ++row)
+        EXPECT_EQ(window.styleRows[row], "old") << row;
+    EXPECT_EQ(window.swatches, (std::map<int, std::uint32_t>{{6, 0x00FF00}, {7, 42}}));
+}
+
+TEST_F(StyleCommands, SwatchesFollowTheValuesHoldingHash) {
+    writeStyle("hash.css", "  a: #FF0000;\r\n"
+                           "  b: 1px solid #000000;\r\n" // not a colour text: refused
+                           "  c: x;\r\n"
+                           "  d: ##;\r\n"
+                           "  e: #0000FF;\r\n");
+    read("hash.css");
+    EXPECT_EQ(window.messages(), (std::vector<std::string>{kBadColour, kBadColour}));
+    EXPECT_EQ(window.styleRows[2], "#000000");
+    EXPECT_EQ(window.styleRows[4], "#000000");
+    EXPECT_EQ(window.styleRows[5], "#0000FF");
+    const std::map<int, std::uint32_t> swatches = {{6, 0x0000FF}, {7, 0}, {8, 0}, {9, 0xFF0000}};
+    EXPECT_EQ(window.swatches, swatches);
+}
+
+TEST_F(StyleCommands, ExtraLinesAndColoursAreLeftOut) {
+    std::string text;
+    for (int i = 1; i <= 19; ++i)
+        text += "  p: #0000" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ";\r\n";
+    writeStyle("long.css", text);
+    read("long.css");
+    EXPECT_EQ(window.styleRows[17], "#000017");
+    EXPECT_EQ(window.swatches.size(), 6u);
+    EXPECT_EQ(window.swatches.rbegin()->first, 11);
+}
+
+TEST_F(StyleCommands, EmptyFileChangesNothingButShowsTheTab) {
+    fillRows("old");
+    writeStyle("empty.css", "");
+    read("empty.css");
+    EXPECT_EQ(window.styleRows[0], "old");
+    EXPECT_EQ(window.calls, std::vector<std::string>{"tab 2"});
+
+    writeStyle("braces.css", "body {\r\n}\r\n");
+    read("braces.css");
+    EXPECT_EQ(window.styleRows[0], "braces.css");
+    EXPECT_EQ(window.styleRows[1], "old");
+}
+
+TEST_F(StyleCommands, ReadsWindows1250IntoUtf8) {
+    writeStyle("cz.css", "  font-family: \xC8\x9A\xED;\r\n");
+    read("cz.css");
+    EXPECT_EQ(window.styleRows[1], "Čší");
+}
+
+TEST_F(StyleCommands, UnreadableStyleChangesNothing) {
+    fillRows("old");
+    for (const std::string name : {"gone.css", ""}) {
+        window.settings.styleName = name;
+        try {
+            readStyleCommand(window);
+            FAIL() << "no error for '" << name << "'";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.text().rfind("Cannot open file \"" + css + name + "\". ", 0), 0u)
+                << e.text();
+        }
+    }
+    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(window.styleRows[0], "old");
+}
+
+TEST_F(StyleCommands, NameWithoutCssIsSavedButNotListed) {
+    fillValidSheet("bez_pripony");
+    saveStyleCommand(window);
+    EXPECT_TRUE(fileExists(css + "bez_pripony"));
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"style list 0", kNoStyle}));
+}
+
+TEST_F(StyleCommands, OverwriteAsksFirst) {
+    writeStyle("a.css", "keep");
+    writeStyle("b.css", "keep");
+    fillValidSheet("b.css");
+    saveStyleCommand(window);
+    EXPECT_EQ(readFileBytes(css + "b.css"), "keep");
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{
+                  "message Info question yes/no: Soubor b.css se stylem už existuje.\r\n"
+                  "Chcete ho přepsat?",
+                  "style list 2"}));
+    EXPECT_EQ(window.settings.styleName, "a.css");
+
+    window.answers.push_back(MessageAnswer::Yes);
+    saveStyleCommand(window);
+    EXPECT_EQ(readFileBytes(css + "b.css").substr(0, 8), "body {\r\n");
+}
+
+TEST_F(StyleCommands, RefusalsWriteNothingAndKeepTheList) {
+    struct Case {
+        const char* name;
+        int emptyRow;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"x.css", 17, "message Info information ok: Všechny pole musejí být vyplněné!"},
+        {"", -1, "message Info information ok: Všechny pole musejí být vyplněné!"},
+        {"../x.css", -1, "message Chyba warning ok: Neplatný název stylu!"},
+        {"sub\\x.css", -1, "message Chyba warning ok: Neplatný název stylu!"},
+        {".", -1, "message Chyba warning ok: Neplatný název stylu!"},
+        {"..", -1, "message Chyba warning ok: Neplatný název stylu!"},
+    };
+    for (const auto& c : cases) {
+        fillValidSheet(c.name);
+        if (c.emptyRow >= 0)
+            window.styleRows[c.emptyRow] = "";
+        window.calls.clear();
+        saveStyleCommand(window);
+        EXPECT_EQ(window.calls, std::vector<std::string>{c.message}) << c.name;
+    }
+    EXPECT_TRUE(listFilesWithExtension(css, "").empty());
+    EXPECT_FALSE(fileExists(temp.file("x.css")));
+}
+
+TEST_F(StyleCommands, UnwritableStyleIsAnErrorBeforeTheRefresh) {
+    setProgramFolder(temp.path() + "nowhere/");
+    fillValidSheet("x.css");
+    try {
+        saveStyleCommand(window);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(
+            e.text().rfind("Cannot create file \"" + temp.path() + "nowhere/css/x.css\". ", 0), 0u);
+    }
+    EXPECT_TRUE(window.calls.empty());
+}
+
+} // namespace
+} // namespace vistarel
