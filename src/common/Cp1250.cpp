@@ -36,6 +36,8 @@ const std::array<std::pair<char16_t, unsigned char>, 128>& reverseTable() {
     return table;
 }
 
+} // namespace
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -53,8 +55,6 @@ void appendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-} // namespace
 
 char32_t cp1250ToCodePoint(unsigned char byte) {
     return byte < 0x80 ? byte : kHighHalf[byte - 0x80];

@@ -25,5 +25,6 @@ std::string cssEscape(char32_t codePoint);     // "\20AC "
 // Decodes one UTF-8 sequence at pos and advances it; nothing (pos unchanged) when invalid.
 std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos);
 bool isValidUtf8(std::string_view text);
+void appendUtf8(std::string& out, char32_t codePoint);
 
 } // namespace vistarel
