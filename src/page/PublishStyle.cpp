@@ -1,0 +1,18 @@
+#include "page/PublishStyle.h"
+
+#include "common/FileSystem.h"
+
+namespace vistarel {
+
+void PublishStyle(const AlbumSettings& settings) {
+    const std::string source = stylesFolder() + settings.styleName;
+    if (!fileExists(source))
+        return;
+    // An empty output folder text would make the target a relative path, a "color.css"
+    // in whatever folder the program happens to run in.
+    if (!folderExists(settings.outputFolder))
+        return;
+    copyFileReplacing(source, settings.outputFolder + "color.css");
+}
+
+} // namespace vistarel

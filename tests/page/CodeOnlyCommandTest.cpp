@@ -1,0 +1,131 @@
+#include "RecordingWindow.h"
+#include "TempFolder.h"
+
+#include "common/Error.h"
+#include "common/FileSystem.h"
+#include "page/CodeOnlyCommand.h"
+#include "page/PublishStyle.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vistarel;
+using namespace vistarel::testing;
+
+namespace {
+
+const std::string kNotice = "message Info information ok: Změnili jste rozlišení!\r\n"
+                            "Změna se neprojeví, dokud nedáte znovu vytvořit album.!";
+const std::string kSizeError = "message Chyba warning ok: Špatně vyplněné rozlišení!";
+
+// An output folder and a program folder whose css/ holds the style "novy.css".
+class CodeOnlyCommandTest : public ::testing::Test {
+protected:
+    TempFolder program;
+    TempFolder output;
+    RecordingWindow window;
+    AlbumState state;
+
+    void SetUp() override {
+        setProgramFolder(program.path());
+        program.subfolder("css");
+        writeFileBytes(stylesFolder() + "novy.css", "body {color: #000000;}\r\n");
+        window.settings.outputFolder = output.path();
+        window.settings.styleName = "novy.css";
+        PhotoRecord record;
+        record.fileName = "a.jpg";
+        record.caption = "after the build";
+        state.catalogue.push_back(std::move(record));
+    }
+    void TearDown() override { setProgramFolder(""); }
+
+    bool exists(const std::string& name) const { return fileExists(output.file(name)); }
+    std::string read(const std::string& name) const { return readFileBytes(output.file(name)); }
+};
+
+TEST_F(CodeOnlyCommandTest, WritesPageAndStyleFromTheCatalogueAsItStands) {
+    state.captionsEdited = true;
+    runCodeOnlyCommand(state, window);
+    EXPECT_NE(read("index.html").find("'after the build'"), std::string::npos);
+    EXPECT_EQ(read("color.css"), "body {color: #000000;}\r\n");
+    EXPECT_FALSE(state.captionsEdited);
+    EXPECT_TRUE(window.messages().empty());
+    EXPECT_TRUE(window.codeOnlyEnabled);
+    EXPECT_EQ(state.thumbSize, 100); // the gate refreshes the sizes
+    EXPECT_EQ(state.photoSize, 800);
+}
+
+TEST_F(CodeOnlyCommandTest, ChangedSizesShowTheNoticeEveryTimeAndKeepTheFlag) {
+    state.resolutionChanged = true;
+    runCodeOnlyCommand(state, window);
+    runCodeOnlyCommand(state, window);
+    EXPECT_EQ(window.messages(), (std::vector<std::string>{kNotice, kNotice}));
+    EXPECT_TRUE(state.resolutionChanged);
+    EXPECT_TRUE(exists("index.html"));
+}
+
+TEST_F(CodeOnlyCommandTest, UnreadableSizeTextStopsBeforeThePage) {
+    state.resolutionChanged = true;
+    state.captionsEdited = true;
+    window.settings.thumbSizeText = "";
+    runCodeOnlyCommand(state, window);
+    EXPECT_EQ(window.messages(), (std::vector<std::string>{kNotice, kSizeError}));
+    EXPECT_FALSE(exists("index.html"));
+    EXPECT_FALSE(exists("color.css"));
+    EXPECT_TRUE(state.captionsEdited);
+}
+
+TEST_F(CodeOnlyCommandTest, MissingOutputFolderWritesAndShowsNothing) {
+    for (const std::string& missing : {output.path() + "gone/", std::string()}) {
+        window.settings.outputFolder = missing;
+        runCodeOnlyCommand(state, window);
+    }
+    EXPECT_TRUE(window.calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(output.file("gone")));
+    EXPECT_FALSE(std::filesystem::exists("color.css")); // not beside the test either
+}
+
+TEST_F(CodeOnlyCommandTest, MissingStyleLeavesAnOlderColorCss) {
+    for (const char* style : {"", "deleted.css"}) {
+        writeFileBytes(output.file("color.css"), "older");
+        window.settings.styleName = style;
+        runCodeOnlyCommand(state, window);
+        EXPECT_EQ(read("color.css"), "older");
+        EXPECT_TRUE(exists("index.html"));
+    }
+    EXPECT_TRUE(window.messages().empty());
+}
+
+TEST_F(CodeOnlyCommandTest, FailedCopyPassesSilently) {
+    std::filesystem::create_directory(output.file("color.css"));
+    runCodeOnlyCommand(state, window);
+    EXPECT_TRUE(window.messages().empty());
+    EXPECT_TRUE(exists("index.html"));
+}
+
+TEST_F(CodeOnlyCommandTest, PageThatCannotBeCreatedEndsTheCommandBeforeTheStyle) {
+    std::filesystem::create_directory(output.file("index.html"));
+    EXPECT_THROW(runCodeOnlyCommand(state, window), Error);
+    EXPECT_FALSE(exists("color.css"));
+
+    window.calls.clear();
+    runCodeOnlyCommandShowingErrors(state, window);
+    EXPECT_EQ(window.messages(),
+              std::vector<std::string>{"message Vistarel error ok: Cannot create file \"" +
+                                       output.file("index.html") + "\". Is a directory."});
+    EXPECT_FALSE(exists("color.css"));
+    EXPECT_TRUE(window.codeOnlyEnabled);
+}
+
+TEST_F(CodeOnlyCommandTest, PublishStyleReplacesColorCssByteForByte) {
+    std::string bytes = "/* \x9A\xE8 */\r\nbody {}\n";
+    bytes += std::string(70000, 'z');
+    writeFileBytes(stylesFolder() + "big.css", bytes);
+    writeFileBytes(output.file("color.css"), std::string(200000, 'o'));
+    window.settings.styleName = "big.css";
+    PublishStyle(window.settings);
+    EXPECT_EQ(read("color.css"), bytes);
+}
+
+} // namespace
