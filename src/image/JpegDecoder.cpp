@@ -1,0 +1,114 @@
+#include "image/JpegDecoder.h"
+
+#include "common/Error.h"
+#include "image/LibjpegError.h"
+
+#include <cerrno>
+#include <vector>
+
+namespace vistarel {
+
+namespace {
+
+// Owns one libjpeg decompressor; destroys it on every path.
+struct Decompressor {
+    LibjpegErrorManager errors;
+    jpeg_decompress_struct info{};
+    std::string path;
+
+    explicit Decompressor(std::string filePath) : path(std::move(filePath)) {
+        info.err = errors.get();
+        auto create = [this] { jpeg_create_decompress(&info); };
+        if (!guardedLibjpeg(errors, create))
+            throw Error(libjpegErrorText(path, errors));
+    }
+    ~Decompressor() { jpeg_destroy_decompress(&info); }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+
+    template <class Calls> void run(Calls calls) {
+        if (!guardedLibjpeg(errors, calls))
+            throw Error(libjpegErrorText(path, errors));
+    }
+};
+
+bool isFourComponent(J_COLOR_SPACE space) {
+    return space == JCS_CMYK || space == JCS_YCCK;
+}
+
+// Adobe's writers store CMYK inverted (0 = full ink) and mark the file with their APP14
+// segment; without that segment the values are plain ink amounts.
+void cmykRowToRgb(const JSAMPLE* cmyk, std::uint8_t* rgb, int width, bool inverted) {
+    for (int x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+        unsigned k = inverted ? cmyk[3] : 255u - cmyk[3];
+        for (int c = 0; c < 3; ++c) {
+            unsigned v = inverted ? cmyk[c] : 255u - cmyk[c];
+            rgb[c] = static_cast<std::uint8_t>((v * k + 127) / 255);
+        }
+    }
+}
+
+void checkSize(const jpeg_decompress_struct& info, const std::string& path) {
+    long long pixels = static_cast<long long>(info.image_width) * info.image_height;
+    if (pixels > kMaxDecodedPixels)
+        throw Error(path + ": Image is too large (" + std::to_string(info.image_width) + " x " +
+                    std::to_string(info.image_height) + " pixels)");
+}
+
+void chooseBestQuality(jpeg_decompress_struct& info) {
+    info.out_color_space = isFourComponent(info.jpeg_color_space) ? JCS_CMYK : JCS_RGB;
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    info.dct_method = JDCT_ISLOW;
+    info.do_fancy_upsampling = TRUE;
+    info.do_block_smoothing = TRUE;
+}
+
+void readRgbRows(Decompressor& jpeg, Raster& picture) {
+    auto read = [&] {
+        while (jpeg.info.output_scanline < jpeg.info.output_height) {
+            JSAMPROW rows[1] = {picture.row(static_cast<int>(jpeg.info.output_scanline))};
+            jpeg_read_scanlines(&jpeg.info, rows, 1);
+        }
+    };
+    jpeg.run(read);
+}
+
+void readCmykRows(Decompressor& jpeg, Raster& picture) {
+    std::vector<JSAMPLE> cmyk(static_cast<std::size_t>(picture.width) * 4);
+    bool inverted = jpeg.info.saw_Adobe_marker;
+    auto read = [&] {
+        while (jpeg.info.output_scanline < jpeg.info.output_height) {
+            int y = static_cast<int>(jpeg.info.output_scanline);
+            JSAMPROW rows[1] = {cmyk.data()};
+            if (jpeg_read_scanlines(&jpeg.info, rows, 1) == 1)
+                cmykRowToRgb(cmyk.data(), picture.row(y), picture.width, inverted);
+        }
+    };
+    jpeg.run(read);
+}
+
+} // namespace
+
+void decodeJpegFile(const std::string& path, Raster& picture) {
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        throw cannotOpenFile(path, errno);
+    Decompressor jpeg(path);
+    jpeg.run([&] {
+        jpeg_stdio_src(&jpeg.info, file.get());
+        jpeg_read_header(&jpeg.info, TRUE);
+    });
+    checkSize(jpeg.info, path);
+    chooseBestQuality(jpeg.info);
+    jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
+    picture.resize(static_cast<int>(jpeg.info.output_width),
+                   static_cast<int>(jpeg.info.output_height));
+    if (jpeg.info.out_color_space == JCS_CMYK)
+        readCmykRows(jpeg, picture);
+    else
+        readRgbRows(jpeg, picture);
+    // The trailer after the last row is not read: nothing there changes the picture.
+}
+
+} // namespace vistarel

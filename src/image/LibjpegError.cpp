@@ -1,0 +1,34 @@
+#include "image/LibjpegError.h"
+
+namespace vistarel {
+
+namespace {
+
+[[noreturn]] void jumpOnError(j_common_ptr info) {
+    auto* errors = reinterpret_cast<LibjpegErrorManager*>(info->err);
+    info->err->format_message(info, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+void silent(j_common_ptr) {}
+
+} // namespace
+
+LibjpegErrorManager::LibjpegErrorManager() {
+    jpeg_std_error(&manager);
+    manager.error_exit = jumpOnError;
+    manager.output_message = silent;
+}
+
+bool callLibjpeg(LibjpegErrorManager& errors, void (*calls)(void* context), void* context) {
+    if (setjmp(errors.jump) != 0)
+        return false;
+    calls(context);
+    return true;
+}
+
+std::string libjpegErrorText(const std::string& path, const LibjpegErrorManager& errors) {
+    return path + ": " + errors.message;
+}
+
+} // namespace vistarel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <csetjmp>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include <jpeglib.h>
+
+namespace vistarel {
+
+// libjpeg reports a fatal error by calling error_exit, which must not return. Ours
+// records the message and jumps back to the one guarded call below; the caller then
+// throws our exception, so no C++ exception ever unwinds through libjpeg's frames.
+// Warnings (corrupt data the decoder can work around) are counted and otherwise ignored.
+struct LibjpegErrorManager {
+    jpeg_error_mgr manager{};
+    std::jmp_buf jump{};
+    char message[JMSG_LENGTH_MAX]{};
+
+    LibjpegErrorManager();
+    jpeg_error_mgr* get() { return &manager; }
+    long warnings() const { return manager.num_warnings; }
+};
+
+// Runs libjpeg calls; false when libjpeg reported an error (its text is in
+// errors.message). The calls must leave no object with a destructor alive on their
+// stack, since an error jumps straight out of them.
+bool callLibjpeg(LibjpegErrorManager& errors, void (*calls)(void* context), void* context);
+
+template <class Calls> bool guardedLibjpeg(LibjpegErrorManager& errors, Calls& calls) {
+    return callLibjpeg(
+        errors, [](void* context) { (*static_cast<Calls*>(context))(); }, &calls);
+}
+
+// The error text we show: the file's path, then libjpeg's message.
+std::string libjpegErrorText(const std::string& path, const LibjpegErrorManager& errors);
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+} // namespace vistarel
