@@ -66,6 +66,17 @@ void addRow(std::uint16_t* __restrict sum, const std::uint8_t* __restrict row, s
         sum[k] = static_cast<std::uint16_t>((Start ? 0 : sum[k]) + row[k]);
 }
 
+// Two rows at a time halve the traffic through the sums.
+void addTwoRows(std::uint16_t* __restrict sum, const std::uint8_t* __restrict a,
+                const std::uint8_t* __restrict b, std::size_t n) {
+    std::size_t k = 0;
+    for (; k + 16 <= n; k += 16)
+        for (std::size_t j = 0; j < 16; ++j)
+            sum[k + j] = static_cast<std::uint16_t>(sum[k + j] + a[k + j] + b[k + j]);
+    for (; k < n; ++k)
+        sum[k] = static_cast<std::uint16_t>(sum[k] + a[k] + b[k]);
+}
+
 template <bool Start, class Sample>
 void addWeighted(std::uint32_t* __restrict acc, const Sample* __restrict row, std::uint16_t weight,
                  std::size_t n) {
@@ -141,7 +152,11 @@ void Resampler::accumulateRows(const Raster& source, int targetRow) {
             addWeighted(i == begin, accumulator_.data(), source.row(firstRow + i), weight, n);
         } else {
             addRow<true>(rowSum_.data(), source.row(firstRow + i), n);
-            for (int k = i + 1; k < next; ++k)
+            int k = i + 1;
+            for (; k + 1 < next; k += 2)
+                addTwoRows(rowSum_.data(), source.row(firstRow + k), source.row(firstRow + k + 1),
+                           n);
+            if (k < next)
                 addRow<false>(rowSum_.data(), source.row(firstRow + k), n);
             addWeighted(i == begin, accumulator_.data(), rowSum_.data(), weight, n);
         }
