@@ -102,8 +102,13 @@ void decodeJpegFile(const std::string& path, Raster& picture) {
     checkSize(jpeg.info, path);
     chooseBestQuality(jpeg.info);
     jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
-    picture.resize(static_cast<int>(jpeg.info.output_width),
-                   static_cast<int>(jpeg.info.output_height));
+    const int width = static_cast<int>(jpeg.info.output_width);
+    const int height = static_cast<int>(jpeg.info.output_height);
+    // A larger photo than the last one: free the old pixels first, so the old and the new
+    // picture are never held at once.
+    if (static_cast<std::size_t>(width) * height * 3 > picture.pixels.capacity())
+        picture = Raster();
+    picture.resize(width, height);
     if (jpeg.info.out_color_space == JCS_CMYK)
         readCmykRows(jpeg, picture);
     else
