@@ -1,0 +1,70 @@
+#include "DemoPhotos.h"
+
+#include "ExifBytes.h"
+#include "TestPhotos.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vistarel::testing {
+
+const std::vector<DemoPhoto>& demoPhotos() {
+    static const std::vector<DemoPhoto> photos = {
+        {"01_snezka.jpg", 2400, 1600, "2023:07:14 09:12:31", "Výlet na Sněžku", false},
+        {"02_vltava.jpg", 1600, 2400, "2023:07:14 19:45:02", "Západ slunce nad Vltavou", true},
+        {"03_trh.JPG", 2048, 1152, "2023:08:02 11:03:44", "Trh na náměstí,\r\npátek ráno", false},
+        {"04_kocka.jpg", 1200, 1200, "2023:09:21 16:20:10", "Mourek – „náš“ kocour", true},
+        {"05_les.jpg", 1600, 1200, "2023:10:05 08:00:00", "", false},
+        {"06_most.jpg", 1280, 960, "", "Karlův most v mlze", false},
+        {"07_hory.jpg", 3000, 1000, "2024:01:02 12:00:00", "Panorama Krkonoš", false},
+        {"08_detail.jpg", 640, 480, "2024:02:29 23:59:59", "Detail – 50 × 40 mm", false},
+    };
+    return photos;
+}
+
+namespace {
+
+std::u16string toUtf16(const std::string& utf8) {
+    std::u16string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        char32_t cp;
+        int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        cp = len == 1 ? c : c & (0xFF >> (len + 1));
+        for (int k = 1; k < len; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += len;
+        out += static_cast<char16_t>(cp); // the demo texts stay in the basic plane
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> toBytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+void writeDemoPhotos(const std::string& folder, double scale) {
+    unsigned seed = 7;
+    for (const DemoPhoto& photo : demoPhotos()) {
+        PhotoExif exif;
+        exif.make = "Vistarel";
+        exif.model = "Demo";
+        exif.dateTimeDigitized = photo.date;
+        exif.dateTimeOriginal = photo.date;
+        if (!photo.caption.empty()) {
+            exif.userCommentCode = photo.unicodeComment ? "UNICODE" : "ASCII";
+            exif.userComment = photo.unicodeComment ? utf16Bytes(toUtf16(photo.caption), exif.order)
+                                                    : photo.caption;
+        }
+        TestPhotoOptions options;
+        options.seed = seed++;
+        options.segments.push_back({0xE1, toBytes(exifPayload(exif))});
+        const int width = std::max(1, static_cast<int>(std::lround(photo.width * scale)));
+        const int height = std::max(1, static_cast<int>(std::lround(photo.height * scale)));
+        writeTestJpeg(folder + photo.fileName, width, height, options);
+    }
+}
+
+} // namespace vistarel::testing
