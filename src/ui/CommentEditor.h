@@ -10,6 +10,7 @@ class QScrollBar;
 
 namespace vistarel {
 
+class PictureBox;
 class TLbSpeedButton;
 
 // The "Komentáře" page: walks through the built photos, shows each preview and lets the
@@ -24,8 +25,23 @@ public:
     // A new catalogue was loaded: back to the start state ("Obrázek 0/0", nothing shown).
     void resetToStart();
 
+private slots:
+    void sbKomentareChange();
+    void imgKomentClick();
+    void btnDelKomentClick();
+
 private:
+    void createControls();
+    void showPhoto(int position);
+    // The photo the tab addresses, or null when the catalogue has no such photo.
+    PhotoRecord* currentRecord();
+
     AlbumState& state_;
+    PictureBox* imgKoment_ = nullptr;
+    QScrollBar* sbKomentare_ = nullptr;
+    QPlainTextEdit* mmKoment_ = nullptr;
+    TLbSpeedButton* btnDelKoment_ = nullptr;
+    QLabel* lblKomentare_ = nullptr;
 };
 
 } // namespace vistarel
