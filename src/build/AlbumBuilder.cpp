@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "common/FileSystem.h"
 #include "common/Messages.h"
+#include "image/Resampler.h"
 
 namespace vistarel {
 namespace {
@@ -25,6 +26,7 @@ struct AlbumBuilder::WorkObjects {
     Raster raster;
     JpegImage input;
     JpegImage output;
+    Resampler resampler;
 };
 
 bool AlbumBuilder::buildPhotos(int photoQuality, int thumbQuality) {
@@ -67,18 +69,20 @@ void AlbumBuilder::buildPhoto(int index, const AlbumSettings& settings, int phot
 
     objects.input.loadFromFile(inputPath);
 
-    renderScaled(objects.input, objects.raster, ScaleMode::Photo, index, state_);
+    renderScaled(objects.input, objects.raster, ScaleMode::Photo, index, state_, objects.resampler);
     encodeJpeg(objects.raster, objects.output, photoQuality, window_);
     objects.output.saveToFile(settings.outputFolder + record.fileName);
     stampFileDate(record.fileName, settings);
     record.caption = exifCaption(inputPath);
 
-    renderScaled(objects.input, objects.raster, ScaleMode::Thumbnail, index, state_);
+    renderScaled(objects.input, objects.raster, ScaleMode::Thumbnail, index, state_,
+                 objects.resampler);
     encodeJpeg(objects.raster, objects.output, thumbQuality, window_);
     objects.output.saveToFile(settings.outputFolder + "sm_" + record.fileName);
 
     record.preview = std::make_unique<JpegImage>();
-    renderScaled(objects.input, objects.raster, ScaleMode::Preview, index, state_);
+    renderScaled(objects.input, objects.raster, ScaleMode::Preview, index, state_,
+                 objects.resampler);
     encodeJpeg(objects.raster, *record.preview, 80, window_);
 }
 

@@ -1,0 +1,100 @@
+#include "cli/CliOptions.h"
+
+#include "common/FileSystem.h"
+
+#include <charconv>
+
+namespace vistarel {
+
+const char* const kCliUsage =
+    "Usage:\n"
+    "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
+    "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
+    "  vistarel-cli styles          lists the styles found beside the program\n"
+    "  vistarel-cli --help | --version\n"
+    "\n"
+    "Makes a web photo album of the *.jpg photos of INPUT_DIR in OUTPUT_DIR: album photos,\n"
+    "sm_ thumbnails, index.html and color.css. Defaults: --name Vistarel, --thumb 100x75,\n"
+    "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
+    "Ctrl+C stops after the current photo and still writes the page.\n";
+
+namespace {
+
+std::optional<int> parseQuality(const std::string& text) {
+    int value = -1;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || ptr != text.data() + text.size() || value < 0 || value > 100)
+        return std::nullopt;
+    return value;
+}
+
+CliParseResult usageError(const std::string& text) {
+    return {std::nullopt, text};
+}
+
+CliParseResult parseBuild(const std::vector<std::string>& args) {
+    CliOptions options;
+    options.command = CliCommand::Build;
+    std::vector<std::string> folders;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--yes") {
+            options.answerYes = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            folders.push_back(arg);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usageError("missing value after " + arg);
+        const std::string& value = args[++i];
+        AlbumSettings& s = options.settings;
+        if (arg == "--name") {
+            s.albumName = value;
+        } else if (arg == "--thumb") {
+            s.thumbSizeText = value;
+        } else if (arg == "--photo") {
+            s.photoSizeText = value;
+        } else if (arg == "--style") {
+            s.styleName = value;
+        } else if (arg == "--thumb-quality" || arg == "--photo-quality") {
+            const auto quality = parseQuality(value);
+            if (!quality)
+                return usageError(arg + " takes a whole number from 0 to 100");
+            (arg == "--thumb-quality" ? s.thumbQuality : s.photoQuality) = *quality;
+        } else {
+            return usageError("unknown option " + arg);
+        }
+    }
+    if (folders.size() != 2)
+        return usageError("build needs INPUT_DIR and OUTPUT_DIR");
+    options.settings.inputFolder = withTrailingSeparator(folders[0]);
+    options.settings.outputFolder = withTrailingSeparator(folders[1]);
+    return {options, {}};
+}
+
+} // namespace
+
+CliParseResult parseCliArguments(const std::vector<std::string>& args) {
+    if (args.empty())
+        return usageError("no command given");
+    const std::string& first = args.front();
+    CliOptions options;
+    if (first == "--help" || first == "-h") {
+        options.command = CliCommand::Help;
+    } else if (first == "--version") {
+        options.command = CliCommand::Version;
+    } else if (first == "styles") {
+        if (args.size() != 1)
+            return usageError("styles takes no arguments");
+        options.command = CliCommand::Styles;
+    } else if (first == "build") {
+        return parseBuild(args);
+    } else {
+        return usageError("unknown command " + first);
+    }
+    return {options, {}};
+}
+
+} // namespace vistarel

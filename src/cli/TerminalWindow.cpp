@@ -1,0 +1,97 @@
+#include "cli/TerminalWindow.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace vistarel {
+
+volatile std::sig_atomic_t TerminalWindow::interrupted = 0;
+
+namespace {
+
+std::string withUnixLineBreaks(std::string text) {
+    for (std::size_t pos; (pos = text.find("\r\n")) != std::string::npos;)
+        text.replace(pos, 2, "\n");
+    return text;
+}
+
+std::string formatDuration(double seconds) {
+    const long total = std::max(0L, static_cast<long>(seconds + 0.5));
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%ld:%02ld", total / 60, total % 60);
+    return buffer;
+}
+
+} // namespace
+
+TerminalWindow::TerminalWindow(AlbumState& state, AlbumSettings settings, bool answerYes,
+                               std::FILE* out)
+    : state_(state), settings_(std::move(settings)), answerYes_(answerYes), out_(out),
+      isTerminal_(::isatty(::fileno(out)) == 1), chosenStyleKept_(!settings_.styleName.empty()) {}
+
+MessageAnswer TerminalWindow::showMessage(const std::string& text, const std::string& title,
+                                          MessageIcon icon, MessageButtons buttons) {
+    const bool isError = icon == MessageIcon::Warning || icon == MessageIcon::Error;
+    failed_ = failed_ || isError;
+    const char* prefix = isError ? "Chyba: " : "Info: ";
+    if (isTerminal_ && photoCount_ > 0)
+        std::fputc('\n', out_);
+    std::fprintf(out_, "%s%s\n", prefix, withUnixLineBreaks(text).c_str());
+    (void)title;
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    std::fprintf(out_, "  -> %s\n", answerYes_ ? "Ano (--yes)" : "Ne");
+    return answerYes_ ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void TerminalWindow::setBuildRunning(bool running, int photoCount) {
+    if (running) {
+        photoCount_ = photoCount;
+        started_ = std::chrono::steady_clock::now();
+        if (isTerminal_)
+            drawBar(0);
+    } else if (isTerminal_) {
+        std::fputc('\n', out_);
+    }
+}
+
+void TerminalWindow::setProgressPosition(int position) {
+    if (isTerminal_) {
+        drawBar(position + 1);
+        return;
+    }
+    const auto& name = state_.catalogue[static_cast<std::size_t>(position)].fileName;
+    std::fprintf(out_, "%d/%d %s\n", position + 1, photoCount_, name.c_str());
+    std::fflush(out_);
+}
+
+void TerminalWindow::drawBar(int done) {
+    constexpr int kWidth = 30;
+    const double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+    const double rate = elapsed > 0 ? done / elapsed : 0;
+    const int filled = photoCount_ > 0 ? done * kWidth / photoCount_ : 0;
+    std::string bar(static_cast<std::size_t>(filled), '#');
+    bar.resize(kWidth, '.');
+    const std::string left = rate > 0 ? formatDuration((photoCount_ - done) / rate) : "?";
+    std::fprintf(out_, "\r[%s] %d/%d  %.1f snímků/s  zbývá %s ", bar.c_str(), done, photoCount_,
+                 rate, left.c_str());
+    std::fflush(out_);
+}
+
+void TerminalWindow::processPendingEvents() {
+    if (interrupted)
+        state_.stopRequested = true;
+}
+
+void TerminalWindow::buildFinished(int) {
+    photoCount_ = 0;
+}
+
+void TerminalWindow::setStyleList(const std::vector<std::string>& names) {
+    styles_ = names;
+    if (!chosenStyleKept_)
+        settings_.styleName = names.empty() ? std::string() : names.front();
+}
+
+} // namespace vistarel
