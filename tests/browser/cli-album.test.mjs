@@ -1,0 +1,86 @@
+// An album built end to end by vistarel-cli from the demo photos (EXIF dates, Czech
+// captions, the first shipped style), opened in headless Chromium.
+//
+// Run by CTest; by hand: VISTAREL_CLI=<build>/vistarel-cli MAKE_DEMO_PHOTOS=<build>/make-demo-photos
+//                        node cli-album.test.mjs
+
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const CHROMIUM = '/usr/bin/chromium';
+if (!fs.existsSync(CHROMIUM)) {
+    console.log(`SKIP: ${CHROMIUM} is not installed`);
+    process.exit(77);
+}
+const { chromium } = await import('playwright-core');
+
+const CLI = process.env.VISTAREL_CLI ?? '../../build/vistarel-cli';
+const MAKE_DEMO_PHOTOS = process.env.MAKE_DEMO_PHOTOS ?? '../../build/make-demo-photos';
+
+// The demo set's captions, in the album's order.
+const CAPTIONS = [
+    'Výlet na Sněžku', 'Západ slunce nad Vltavou', 'Trh na náměstí,\npátek ráno',
+    'Mourek – „náš“ kocour', '', 'Karlův most v mlze', 'Panorama Krkonoš', 'Detail – 50 × 40 mm',
+];
+
+let root;
+let context;
+let page;
+const errors = [];
+
+before(async () => {
+    root = fs.mkdtempSync(path.join(os.tmpdir(), 'vistarel-cli-album-'));
+    const photos = path.join(root, 'photos');
+    const album = path.join(root, 'album');
+    fs.mkdirSync(photos);
+    fs.mkdirSync(album);
+    execFileSync(MAKE_DEMO_PHOTOS, [photos, '0.25']);
+    execFileSync(CLI, ['build', photos, album, '--name', 'Ukázka', '--photo', '480x360']);
+    context = await chromium.launchPersistentContext(path.join(root, 'profile'), {
+        executablePath: CHROMIUM,
+        headless: true,
+        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+        viewport: { width: 1024, height: 768 },
+    });
+    page = await context.newPage();
+    page.on('pageerror', (error) => errors.push(error.message));
+    await page.goto(pathToFileURL(path.join(album, 'index.html')).href);
+});
+
+after(async () => {
+    await context?.close();
+    if (root)
+        fs.rmSync(root, { recursive: true, force: true });
+});
+
+test('every thumbnail of the built album loads', async () => {
+    await page.waitForFunction(() => document.querySelectorAll('#view img').length === 8);
+    await page.waitForFunction(() =>
+        [...document.querySelectorAll('#view img')].every((img) => img.complete && img.naturalWidth > 0));
+    assert.equal(await page.title(), 'Ukázka');
+});
+
+test('the overlay shows the EXIF captions and walks through the photos', async () => {
+    await page.locator('#view img').first().click();
+    const cells = page.locator('#bigphoto td.titulek');
+    for (let i = 0; i < CAPTIONS.length; ++i) {
+        await assert.doesNotReject(page.waitForFunction(
+            (text) => document.querySelector('#bigphoto td.titulek').textContent.includes(text),
+            `${i + 1}/8`));
+        const shown = await page.locator('#bigphoto').innerText();
+        if (CAPTIONS[i])
+            assert.ok(shown.includes(CAPTIONS[i]), `photo ${i + 1}: ${shown}`);
+        await page.keyboard.press('ArrowRight');
+    }
+    assert.ok(await cells.count() > 0);
+    const big = page.locator('#bigphoto img');
+    await page.waitForFunction(() => document.querySelector('#bigphoto img')?.naturalWidth > 0);
+    assert.ok(await big.count() > 0);
+    assert.deepEqual(errors, []);
+});
