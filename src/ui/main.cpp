@@ -1,0 +1,16 @@
+#include "ui/Vistarel_u.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vistarel"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vistarel-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    vistarel::TfVL window;
+    window.show();
+    return QApplication::exec();
+}
