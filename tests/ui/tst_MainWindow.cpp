@@ -80,6 +80,7 @@ private slots:
     void noStyleLeavesListEmpty();
     void loadBuildAndCodeOnly();
     void stopDuringBuild();
+    void buildErrorGivesButtonsBack();
     void closeDuringBuildStopsThenCloses();
     void screenshotsOfEveryPage();
 
@@ -467,6 +468,24 @@ void tst_MainWindow::stopDuringBuild() {
     QVERIFY(exists(output_ + "index.html"));
     QVERIFY(!window.buildRunning());
     QVERIFY(control<QWidget>(window, "btnVytvoritAlbum")->isVisible());
+}
+
+void tst_MainWindow::buildErrorGivesButtonsBack() {
+    TfVL window;
+    window.show();
+    loadPhotos(window, 2);
+    writeFileBytes(input_ + "p1.jpg", "not a photo");
+    DialogHook::instance().clearShownMessages();
+    QTest::mouseClick(control<QWidget>(window, "btnVytvoritAlbum"), Qt::LeftButton);
+    const auto& shown = DialogHook::instance().shownMessages();
+    QCOMPARE(int(shown.size()), 1);
+    QCOMPARE(shown.front().title, QStringLiteral("Vistarel"));
+    QVERIFY(!window.buildRunning());
+    QVERIFY(control<QWidget>(window, "btnVytvoritAlbum")->isVisible());
+    QVERIFY(control<QWidget>(window, "btnPouzeKod")->isVisible());
+    QVERIFY(control<QWidget>(window, "pbProces")->isHidden());
+    QVERIFY(control<QWidget>(window, "btnStop")->isHidden());
+    QVERIFY(control<QWidget>(window, "btnNactiKeZprac")->isEnabled());
 }
 
 void tst_MainWindow::closeDuringBuildStopsThenCloses() {
