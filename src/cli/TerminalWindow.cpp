@@ -9,10 +9,13 @@ volatile std::sig_atomic_t TerminalWindow::interrupted = 0;
 
 namespace {
 
-std::string withUnixLineBreaks(std::string text) {
-    for (std::size_t pos; (pos = text.find("\r\n")) != std::string::npos;)
-        text.replace(pos, 2, "\n");
-    return text;
+std::string withUnixLineBreaks(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            out += text[i];
+    return out;
 }
 
 std::string formatDuration(double seconds) {

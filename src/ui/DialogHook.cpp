@@ -68,7 +68,8 @@ std::optional<QString> DialogHook::chooseFolder(QWidget* parent, const QString& 
     lastStart_ = startFolder;
     lastOfferedNewFolder_ = offerNewFolder;
     if (!folders_.empty()) {
-        auto folder = folders_.front();
+        std::optional<QString> folder;
+        folder.swap(folders_.front());
         folders_.pop_front();
         return folder;
     }
@@ -90,7 +91,8 @@ std::optional<QString> DialogHook::chooseFolder(QWidget* parent, const QString& 
 
 std::optional<QColor> DialogHook::chooseColor(QWidget* parent, const QColor& initial) {
     if (!colours_.empty()) {
-        auto colour = colours_.front();
+        std::optional<QColor> colour;
+        colour.swap(colours_.front());
         colours_.pop_front();
         return colour;
     }
