@@ -9,7 +9,7 @@ packages=(
     libjpeg-dev libjpeg-turbo-progs
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libgmock-dev libbenchmark-dev
-    libimage-exiftool-perl
+    libimage-exiftool-perl libreoffice-writer-nogui
     clang libclang-rt-14-dev
     chromium xvfb xauth fonts-dejavu-core imagemagick
 )
