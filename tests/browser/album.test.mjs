@@ -12,12 +12,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const CHROMIUM = '/usr/bin/chromium';
-if (!fs.existsSync(CHROMIUM)) {
-    console.log(`SKIP: ${CHROMIUM} is not installed`);
-    process.exit(77);
-}
-const { chromium } = await import('playwright-core');
+import { launchBrowser } from './chromium.mjs';
 
 const MAKE_TEST_ALBUM = process.env.MAKE_TEST_ALBUM ?? '../../build/make_test_album';
 
@@ -76,13 +71,7 @@ before(async () => {
     albums.many = makeAlbum(root, 'many', ALBUM_NAME, PHOTOS);
     albums.one = makeAlbum(root, 'one', 'Jedna', [PHOTOS[0]]);
     albums.empty = makeAlbum(root, 'empty', 'Prázdné', []);
-    context = await chromium.launchPersistentContext(path.join(root, 'profile'), {
-        executablePath: CHROMIUM,
-        headless: true,
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-        viewport: { width: 600, height: 700 },
-    });
+    context = await launchBrowser(root, { width: 600, height: 700 });
 });
 
 after(async () => {

@@ -12,12 +12,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const CHROMIUM = '/usr/bin/chromium';
-if (!fs.existsSync(CHROMIUM)) {
-    console.log(`SKIP: ${CHROMIUM} is not installed`);
-    process.exit(77);
-}
-const { chromium } = await import('playwright-core');
+import { launchBrowser } from './chromium.mjs';
 
 const CLI = process.env.VISTAREL_CLI ?? '../../build/vistarel-cli';
 const MAKE_DEMO_PHOTOS = process.env.MAKE_DEMO_PHOTOS ?? '../../build/make-demo-photos';
@@ -41,13 +36,7 @@ before(async () => {
     fs.mkdirSync(album);
     execFileSync(MAKE_DEMO_PHOTOS, [photos, '0.25']);
     execFileSync(CLI, ['build', photos, album, '--name', 'Ukázka', '--photo', '480x360']);
-    context = await chromium.launchPersistentContext(path.join(root, 'profile'), {
-        executablePath: CHROMIUM,
-        headless: true,
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-        viewport: { width: 1024, height: 768 },
-    });
+    context = await launchBrowser(root, { width: 1024, height: 768 });
     page = await context.newPage();
     page.on('pageerror', (error) => errors.push(error.message));
     await page.goto(pathToFileURL(path.join(album, 'index.html')).href);
