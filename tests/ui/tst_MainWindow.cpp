@@ -523,6 +523,14 @@ void tst_MainWindow::screenshotsOfEveryPage() {
         pages->setCurrentIndex(i);
         QVERIFY(window.grab().save(folder + QStringLiteral("/page%1.png").arg(i)));
     }
+    // The two editors in use: photos built, a style read into the list.
+    loadPhotos(window, 4);
+    QTest::mouseClick(control<QWidget>(window, "btnVytvoritAlbum"), Qt::LeftButton);
+    QTest::mouseClick(control<QWidget>(window, "btnStylUpravit"), Qt::LeftButton);
+    for (int i : {1, 2}) {
+        pages->setCurrentIndex(i);
+        QVERIFY(window.grab().save(folder + QStringLiteral("/in-use-%1.png").arg(i)));
+    }
 }
 
 QTEST_MAIN(tst_MainWindow)
