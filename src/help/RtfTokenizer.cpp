@@ -1,5 +1,7 @@
 #include "help/RtfTokenizer.h"
 
+#include "common/HexDigit.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -11,16 +13,6 @@ bool isLetter(unsigned char c) {
 }
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(unsigned char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 RtfToken simple(RtfTokenKind kind, unsigned char byte = 0) {
@@ -105,7 +97,7 @@ RtfToken RtfTokenizer::readControlWord() {
 RtfToken RtfTokenizer::readHexByte() {
     int value = 0;
     for (int i = 0; i < 2; ++i) {
-        const int digit = atEnd() ? -1 : hexValue(peek());
+        const int digit = atEnd() ? -1 : hexDigitValue(static_cast<char>(peek()));
         if (digit < 0)
             return simple(RtfTokenKind::ControlSymbol, '\''); // broken: carries no character
         value = value * 16 + digit;

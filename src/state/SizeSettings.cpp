@@ -1,5 +1,6 @@
 #include "state/SizeSettings.h"
 
+#include "common/HexDigit.h"
 #include "common/Messages.h"
 
 #include <cstdint>
@@ -10,16 +11,6 @@ namespace {
 
 // Sizes beyond this give no useful picture and would exhaust memory.
 constexpr int kLargestSize = 16384;
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The integer conversion users of such size fields expect: leading blanks, a sign, a "$"
 // or "0x" prefix for hexadecimal, digits and nothing after them, within 32 bits.
@@ -43,7 +34,7 @@ std::optional<int> parseInteger(std::string_view text) {
     const std::int64_t limit = std::int64_t{std::numeric_limits<int>::max()} + (negative ? 1 : 0);
     std::int64_t value = 0;
     for (; pos < text.size(); ++pos) {
-        const int digit = digitValue(text[pos]);
+        const int digit = hexDigitValue(text[pos]);
         if (digit < 0 || digit >= base)
             return std::nullopt;
         value = value * base + digit;

@@ -1,20 +1,11 @@
 #include "styles/HtmlColor.h"
 
 #include "common/Cp1250.h"
+#include "common/HexDigit.h"
 #include "common/Messages.h"
 
 namespace vistarel {
 namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 // Where the second character starts. The first one may be any character, also one that
 // takes several bytes in UTF-8.
@@ -46,8 +37,8 @@ std::optional<std::uint32_t> parseHtmlColor(const std::string& text) {
         return std::nullopt;
     std::uint32_t colour = 0;
     for (int pair = 0; pair < 3; ++pair) {
-        const int high = hexDigit(text[start + 2 * pair]);
-        const int low = hexDigit(text[start + 2 * pair + 1]);
+        const int high = hexDigitValue(text[start + 2 * pair]);
+        const int low = hexDigitValue(text[start + 2 * pair + 1]);
         if (high < 0 || low < 0)
             return std::nullopt;
         colour |= static_cast<std::uint32_t>(high * 16 + low) << (8 * pair);
