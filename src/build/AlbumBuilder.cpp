@@ -5,7 +5,6 @@
 #include "common/Error.h"
 #include "common/FileSystem.h"
 #include "common/Messages.h"
-#include "image/Resampler.h"
 
 namespace vistarel {
 namespace {
@@ -23,10 +22,9 @@ Error namingPhoto(const Error& error, const std::string& path) {
 // What a build works with for its whole run: one work raster and two image objects,
 // reused for every photo, so their buffers are allocated once.
 struct AlbumBuilder::WorkObjects {
-    Raster raster;
     JpegImage input;
     JpegImage output;
-    Resampler resampler;
+    ScaledPictures pictures;
 };
 
 bool AlbumBuilder::buildPhotos(int photoQuality, int thumbQuality) {
@@ -68,22 +66,22 @@ void AlbumBuilder::buildPhoto(int index, const AlbumSettings& settings, int phot
     const std::string inputPath = settings.inputFolder + record.fileName;
 
     objects.input.loadFromFile(inputPath);
+    // All three pictures in one sweep over the decoded photo; each is stored and encoded
+    // at the point of the build where its pass belongs.
+    renderAllScaled(objects.input, objects.pictures, state_);
 
-    renderScaled(objects.input, objects.raster, ScaleMode::Photo, index, state_, objects.resampler);
-    encodeJpeg(objects.raster, objects.output, photoQuality, window_);
+    recordScaledSize(ScaleMode::Photo, objects.pictures.photo, record);
+    encodeJpeg(objects.pictures.photo, objects.output, photoQuality, window_);
     objects.output.saveToFile(settings.outputFolder + record.fileName);
     stampFileDate(record.fileName, settings);
     record.caption = exifCaption(inputPath);
 
-    renderScaled(objects.input, objects.raster, ScaleMode::Thumbnail, index, state_,
-                 objects.resampler);
-    encodeJpeg(objects.raster, objects.output, thumbQuality, window_);
+    recordScaledSize(ScaleMode::Thumbnail, objects.pictures.thumbnail, record);
+    encodeJpeg(objects.pictures.thumbnail, objects.output, thumbQuality, window_);
     objects.output.saveToFile(settings.outputFolder + "sm_" + record.fileName);
 
     record.preview = std::make_unique<JpegImage>();
-    renderScaled(objects.input, objects.raster, ScaleMode::Preview, index, state_,
-                 objects.resampler);
-    encodeJpeg(objects.raster, *record.preview, 80, window_);
+    encodeJpeg(objects.pictures.preview, *record.preview, 80, window_);
 }
 
 } // namespace vistarel

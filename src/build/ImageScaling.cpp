@@ -21,8 +21,8 @@ int scaledSide(int side, int size, int reference) {
     return static_cast<int>(std::nearbyint(scaled));
 }
 
-void sizeForMode(const JpegImage& source, ScaleMode mode, const AlbumState& state, int& width,
-                 int& height) {
+void sizeByRule(const JpegImage& source, ScaleMode mode, const AlbumState& state, int& width,
+                int& height) {
     width = source.width();
     height = source.height();
     switch (mode) {
@@ -37,6 +37,15 @@ void sizeForMode(const JpegImage& source, ScaleMode mode, const AlbumState& stat
         fitToSize(width, height, state.previewHeight, true);
         break;
     }
+}
+
+void sizeForMode(const JpegImage& source, ScaleMode mode, const AlbumState& state, int& width,
+                 int& height) {
+    sizeByRule(source, mode, state, width, height);
+    // A very long, thin photo can round a side down to nothing; one pixel keeps the
+    // picture a valid JPEG and the page consistent with the file.
+    width = std::max(width, 1);
+    height = std::max(height, 1);
 }
 
 void storeSize(ScaleMode mode, PhotoRecord& record, int width, int height) {
@@ -67,10 +76,6 @@ void renderScaled(const JpegImage& source, Raster& raster, ScaleMode mode, int i
         throw Error("No picture to draw");
     int width = 0, height = 0;
     sizeForMode(source, mode, state, width, height);
-    // A very long, thin photo can round a side down to nothing; one pixel keeps the
-    // picture a valid JPEG and the page consistent with the file.
-    width = std::max(width, 1);
-    height = std::max(height, 1);
     storeSize(mode, state.catalogue.at(static_cast<std::size_t>(index)), width, height);
     raster.resize(width, height);
     resampler.resample(source.picture(), raster);
@@ -80,6 +85,27 @@ void renderScaled(const JpegImage& source, Raster& raster, ScaleMode mode, int i
                   AlbumState& state) {
     Resampler resampler;
     renderScaled(source, raster, mode, index, state, resampler);
+}
+
+void renderAllScaled(const JpegImage& source, ScaledPictures& pictures, const AlbumState& state) {
+    if (source.empty())
+        throw Error("No picture to draw");
+    const std::pair<ScaleMode, Raster*> passes[] = {{ScaleMode::Photo, &pictures.photo},
+                                                    {ScaleMode::Thumbnail, &pictures.thumbnail},
+                                                    {ScaleMode::Preview, &pictures.preview}};
+    for (const auto& [mode, raster] : passes) {
+        int width = 0, height = 0;
+        sizeForMode(source, mode, state, width, height);
+        raster->resize(width, height);
+    }
+    const Resampler::Job jobs[] = {{pictures.resamplers[0], pictures.photo},
+                                   {pictures.resamplers[1], pictures.thumbnail},
+                                   {pictures.resamplers[2], pictures.preview}};
+    Resampler::resampleTogether(source.picture(), jobs);
+}
+
+void recordScaledSize(ScaleMode mode, const Raster& picture, PhotoRecord& record) {
+    storeSize(mode, record, picture.width, picture.height);
 }
 
 void encodeJpeg(const Raster& raster, JpegImage& target, int quality, WindowOps& window) {

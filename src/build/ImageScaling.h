@@ -3,11 +3,10 @@
 #include "common/WindowOps.h"
 #include "image/JpegImage.h"
 #include "image/Raster.h"
+#include "image/Resampler.h"
 #include "state/AlbumState.h"
 
 namespace vistarel {
-
-class Resampler;
 
 // Which picture a pass makes from a photo.
 enum class ScaleMode { Photo = 1, Thumbnail = 2, Preview = 3 };
@@ -28,6 +27,19 @@ void renderScaled(const JpegImage& source, Raster& raster, ScaleMode mode, int i
 
 // Gives target a copy of raster's picture and the quality. A failure is shown as
 // "Chyba při převodu BMP na JPEG" and the caller goes on with what target holds.
+// The three pictures of one photo, drawn together in one sweep over the decoded photo
+// (the same pixels as three renderScaled calls). Buffers are kept for the next photo.
+struct ScaledPictures {
+    Raster photo;
+    Raster thumbnail;
+    Raster preview;
+    Resampler resamplers[3];
+};
+void renderAllScaled(const JpegImage& source, ScaledPictures& pictures, const AlbumState& state);
+
+// Stores a drawn picture's size into the record, as renderScaled does for its mode.
+void recordScaledSize(ScaleMode mode, const Raster& picture, PhotoRecord& record);
+
 void encodeJpeg(const Raster& raster, JpegImage& target, int quality, WindowOps& window);
 
 } // namespace vistarel

@@ -190,6 +190,28 @@ void Resampler::resample(const Raster& source, Raster& target) {
     }
 }
 
+void Resampler::resampleTogether(const Raster& source, std::span<const Job> jobs) {
+    std::vector<int> nextRow(jobs.size(), 0);
+    for (const Job& job : jobs)
+        job.resampler.prepare(source, job.target);
+    for (;;) {
+        std::size_t chosen = jobs.size();
+        for (std::size_t k = 0; k < jobs.size(); ++k) {
+            if (nextRow[k] >= jobs[k].target.height)
+                continue;
+            if (chosen == jobs.size() || jobs[k].resampler.lastSourceRow(nextRow[k]) <
+                                             jobs[chosen].resampler.lastSourceRow(nextRow[chosen]))
+                chosen = k;
+        }
+        if (chosen == jobs.size())
+            return;
+        const Job& job = jobs[chosen];
+        const int y = nextRow[chosen]++;
+        job.resampler.accumulateRows(source, y);
+        job.resampler.filterRow(job.target.row(y), job.target.width);
+    }
+}
+
 void resampleInto(const Raster& source, Raster& target) {
     Resampler resampler;
     resampler.resample(source, target);

@@ -3,6 +3,7 @@
 #include "image/Raster.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vistarel {
@@ -31,7 +32,20 @@ public:
     // most 65535 rows high.
     void resample(const Raster& source, Raster& target);
 
+    // Fills several targets from one source in a single sweep down it: the target rows
+    // are made in the order of the last source row they need, so the rows one target
+    // reads are still in the cache when the next reads them, and the full-size source
+    // streams from memory once instead of once per target. Same pixels as resample().
+    struct Job {
+        Resampler& resampler;
+        Raster& target;
+    };
+    static void resampleTogether(const Raster& source, std::span<const Job> jobs);
+
 private:
+    int lastSourceRow(int targetRow) const {
+        return rows_.first[targetRow] + (rows_.offset[targetRow + 1] - rows_.offset[targetRow]) - 1;
+    }
     void prepare(const Raster& source, const Raster& target);
     void accumulateRows(const Raster& source, int targetRow);
     void filterRow(std::uint8_t* targetRow, int targetWidth) const;

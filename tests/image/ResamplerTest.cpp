@@ -111,5 +111,24 @@ TEST(Resampler, FlatAreaStaysFlatAtAnyRatio) {
     }
 }
 
+TEST(Resampler, OneSweepGivesTheSamePixelsAsSeparatePasses) {
+    const Raster source = randomRaster(517, 389, 11);
+    const std::pair<int, int> sizes[] = {{400, 301}, {100, 75}, {247, 186}, {600, 451}};
+    Resampler together[4];
+    Raster targets[4];
+    std::vector<Resampler::Job> jobs;
+    for (int k = 0; k < 4; ++k) {
+        targets[k].resize(sizes[k].first, sizes[k].second);
+        jobs.push_back({together[k], targets[k]});
+    }
+    Resampler::resampleTogether(source, jobs);
+    for (int k = 0; k < 4; ++k) {
+        Raster alone;
+        alone.resize(sizes[k].first, sizes[k].second);
+        resampleInto(source, alone);
+        EXPECT_EQ(targets[k].pixels, alone.pixels) << k;
+    }
+}
+
 } // namespace
 } // namespace vistarel
