@@ -147,7 +147,7 @@ void TfVL::connectHandlers() {
 
 void TfVL::FormCreate() {
     runCommand([this] { ListStyles(*this); });
-    look_.styleEditor->paintAllSwatches(palette().color(QPalette::Base));
+    look_.styleEditor->paintAllSwatches(palette().color(QPalette::Window));
 }
 
 void TfVL::runCommand(const std::function<void()>& command) {
