@@ -10,27 +10,7 @@ namespace vistarel {
 
 namespace {
 
-// Owns one libjpeg decompressor; destroys it on every path.
-struct Decompressor {
-    LibjpegErrorManager errors;
-    jpeg_decompress_struct info{};
-    std::string path;
-
-    explicit Decompressor(std::string filePath) : path(std::move(filePath)) {
-        info.err = errors.get();
-        auto create = [this] { jpeg_create_decompress(&info); };
-        if (!guardedLibjpeg(errors, create))
-            throw Error(libjpegErrorText(path, errors));
-    }
-    ~Decompressor() { jpeg_destroy_decompress(&info); }
-    Decompressor(const Decompressor&) = delete;
-    Decompressor& operator=(const Decompressor&) = delete;
-
-    template <class Calls> void run(Calls calls) {
-        if (!guardedLibjpeg(errors, calls))
-            throw Error(libjpegErrorText(path, errors));
-    }
-};
+using Decompressor = LibjpegObject<jpeg_decompress_struct>;
 
 bool isFourComponent(J_COLOR_SPACE space) {
     return space == JCS_CMYK || space == JCS_YCCK;

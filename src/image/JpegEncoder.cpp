@@ -9,27 +9,7 @@ namespace vistarel {
 
 namespace {
 
-// Owns one libjpeg compressor; destroys it on every path.
-struct Compressor {
-    LibjpegErrorManager errors;
-    jpeg_compress_struct info{};
-    std::string path;
-
-    explicit Compressor(std::string filePath) : path(std::move(filePath)) {
-        info.err = errors.get();
-        auto create = [this] { jpeg_create_compress(&info); };
-        if (!guardedLibjpeg(errors, create))
-            throw Error(libjpegErrorText(path, errors));
-    }
-    ~Compressor() { jpeg_destroy_compress(&info); }
-    Compressor(const Compressor&) = delete;
-    Compressor& operator=(const Compressor&) = delete;
-
-    template <class Calls> void run(Calls calls) {
-        if (!guardedLibjpeg(errors, calls))
-            throw Error(libjpegErrorText(path, errors));
-    }
-};
+using Compressor = LibjpegObject<jpeg_compress_struct>;
 
 void setParameters(jpeg_compress_struct& info, const Raster& picture, int quality) {
     info.image_width = static_cast<JDIMENSION>(picture.width);

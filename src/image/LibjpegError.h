@@ -7,6 +7,8 @@
 
 #include <jpeglib.h>
 
+#include "common/Error.h"
+
 namespace vistarel {
 
 // libjpeg reports a fatal error by calling error_exit, which must not return. Ours
@@ -35,6 +37,40 @@ template <class Calls> bool guardedLibjpeg(LibjpegErrorManager& errors, Calls& c
 
 // The error text we show: the file's path, then libjpeg's message.
 std::string libjpegErrorText(const std::string& path, const LibjpegErrorManager& errors);
+
+inline void createLibjpegObject(jpeg_compress_struct* info) {
+    jpeg_create_compress(info);
+}
+inline void createLibjpegObject(jpeg_decompress_struct* info) {
+    jpeg_create_decompress(info);
+}
+inline void destroyLibjpegObject(jpeg_compress_struct* info) {
+    jpeg_destroy_compress(info);
+}
+inline void destroyLibjpegObject(jpeg_decompress_struct* info) {
+    jpeg_destroy_decompress(info);
+}
+
+// Owns one libjpeg compressor or decompressor with its error manager, destroys it on
+// every path, and turns a libjpeg error into our exception naming the file.
+template <class Info> struct LibjpegObject {
+    LibjpegErrorManager errors;
+    Info info{};
+    std::string path;
+
+    explicit LibjpegObject(std::string filePath) : path(std::move(filePath)) {
+        info.err = errors.get();
+        run([this] { createLibjpegObject(&info); });
+    }
+    ~LibjpegObject() { destroyLibjpegObject(&info); }
+    LibjpegObject(const LibjpegObject&) = delete;
+    LibjpegObject& operator=(const LibjpegObject&) = delete;
+
+    template <class Calls> void run(Calls calls) {
+        if (!guardedLibjpeg(errors, calls))
+            throw Error(libjpegErrorText(path, errors));
+    }
+};
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
