@@ -23,8 +23,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-MessageAnswer showBox(QWidget* parent, const QString& text, const QString& title,
-                      MessageIcon icon, MessageButtons buttons) {
+MessageAnswer showBox(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
+                      MessageButtons buttons) {
     QMessageBox box(boxIcon(icon), title, QString(text).replace("\r\n", "\n"),
                     QMessageBox::NoButton, parent);
     if (buttons == MessageButtons::YesNo) {
@@ -39,6 +39,14 @@ MessageAnswer showBox(QWidget* parent, const QString& text, const QString& title
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
     return MessageAnswer::Ok;
+}
+
+// The next queued answer of a test.
+template <class T> std::optional<T> takeFront(std::deque<std::optional<T>>& queue) {
+    std::optional<T> next;
+    next.swap(queue.front());
+    queue.pop_front();
+    return next;
 }
 
 } // namespace
@@ -67,12 +75,8 @@ std::optional<QString> DialogHook::chooseFolder(QWidget* parent, const QString& 
     lastPrompt_ = prompt;
     lastStart_ = startFolder;
     lastOfferedNewFolder_ = offerNewFolder;
-    if (!folders_.empty()) {
-        std::optional<QString> folder;
-        folder.swap(folders_.front());
-        folders_.pop_front();
-        return folder;
-    }
+    if (!folders_.empty())
+        return takeFront(folders_);
     if (unattended_)
         return std::nullopt;
 
@@ -90,12 +94,8 @@ std::optional<QString> DialogHook::chooseFolder(QWidget* parent, const QString& 
 }
 
 std::optional<QColor> DialogHook::chooseColor(QWidget* parent, const QColor& initial) {
-    if (!colours_.empty()) {
-        std::optional<QColor> colour;
-        colour.swap(colours_.front());
-        colours_.pop_front();
-        return colour;
-    }
+    if (!colours_.empty())
+        return takeFront(colours_);
     if (unattended_)
         return std::nullopt;
     const QColor chosen = QColorDialog::getColor(initial, parent);
