@@ -8,7 +8,7 @@
 // other load on the machine disturbs them little. Peak memory is reported against the
 // largest decoded picture.
 
-#include "build/ImageScaling.h"
+#include "album/ImageScaling.h"
 #include "common/FileSystem.h"
 #include "common/WindowOps.h"
 #include "image/JpegImage.h"

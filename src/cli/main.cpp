@@ -1,5 +1,5 @@
 // vistarel-cli: the album build driven from a terminal.
-#include "build/BuildCommand.h"
+#include "album/BuildCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/TerminalWindow.h"
 #include "common/FileSystem.h"

@@ -1,4 +1,4 @@
-#include "ui/Vistarel_u.h"
+#include "ui/window/Vistarel_u.h"
 
 #include <QApplication>
 #include <QIcon>

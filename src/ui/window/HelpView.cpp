@@ -1,0 +1,44 @@
+#include "ui/window/HelpView.h"
+
+#include "common/Error.h"
+#include "common/FileSystem.h"
+#include "common/Messages.h"
+#include "help/RtfReader.h"
+
+namespace vistarel {
+namespace {
+
+QFont helpFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(21);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+HelpView::HelpView(WindowOps& window, QWidget* parent) : QTextBrowser(parent), window_(window) {
+    setObjectName(QStringLiteral("reHelp"));
+    setReadOnly(true);
+    setOpenLinks(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFont(helpFont());
+}
+
+void HelpView::LoadHelp() {
+    clear();
+    const std::string path = programFolder() + "help.rtf";
+    if (!fileExists(path)) {
+        showWarning(window_,
+                    std::string("Nápověda nenalezena!") + kCrLf + "Musíte si poradit bez ní :-D");
+        return;
+    }
+    try {
+        setHtml(QString::fromStdString(rtfToHtml(readFileBytes(path))));
+    } catch (const Error& error) {
+        showGeneralError(window_, error.what());
+    }
+}
+
+} // namespace vistarel

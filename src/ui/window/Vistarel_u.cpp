@@ -1,0 +1,250 @@
+#include "ui/window/Vistarel_u.h"
+
+#include "album/BuildCommand.h"
+#include "common/Error.h"
+#include "common/Messages.h"
+#include "page/CodeOnlyCommand.h"
+#include "state/LoadCatalogue.h"
+#include "styles/StyleCommands.h"
+#include "ui/window/CaptionFit.h"
+#include "ui/editors/CommentEditor.h"
+#include "ui/controls/ControlFactory.h"
+#include "ui/dialogs/ExSelectDirectory.h"
+#include "ui/window/HelpView.h"
+#include "ui/button/LbSpeedButton.h"
+#include "ui/editors/StyleEditor.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QSlider>
+#include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vistarel {
+namespace {
+
+constexpr int kClientWidth = 334;
+constexpr int kClientHeight = 327;
+
+// Tabs with less padding around their captions, so the five of them fit the narrow window.
+class CompactTabStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption) {
+    auto* page = new QWidget(tabs);
+    page->setObjectName(QString::fromLatin1(name));
+    tabs->addTab(page, caption);
+    return page;
+}
+
+} // namespace
+
+TfVL::TfVL(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fVL"));
+    setWindowTitle(QStringLiteral("Vistarel 2.0.5"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    createPages();
+    fitFontToCaptions();
+    connectHandlers();
+    centreOnScreen();
+    FormCreate();
+}
+
+TfVL::~TfVL() = default;
+
+void TfVL::createPages() {
+    PG = new QTabWidget(this);
+    PG->setObjectName(QStringLiteral("PG"));
+    PG->setGeometry(0, 0, kClientWidth, kClientHeight);
+    PG->setUsesScrollButtons(false);
+    PG->setElideMode(Qt::ElideNone);
+    PG->tabBar()->setExpanding(false);
+    // The proxy takes the base style it wraps; the window owns the proxy.
+    auto* tabStyle = new CompactTabStyle(QStyleFactory::create(style()->name()));
+    tabStyle->setParent(this);
+    PG->tabBar()->setStyle(tabStyle);
+
+    options_ = buildOptionsPage(addPage(PG, "TSVolby", QStringLiteral("Základní volby")));
+
+    commentEditor_ = new CommentEditor(state_, nullptr);
+    commentEditor_->setObjectName(QStringLiteral("TSKoment"));
+    PG->addTab(commentEditor_, QStringLiteral("Komentáře"));
+
+    look_ = buildLookPage(addPage(PG, "TSVzhled", QStringLiteral("Vzhled")));
+
+    QWidget* helpPage = addPage(PG, "TabSheet1", QStringLiteral("Nápověda"));
+    reHelp = new HelpView(*this, helpPage);
+    auto* helpLayout = new QVBoxLayout(helpPage);
+    helpLayout->setContentsMargins(0, 0, 0, 0);
+    helpLayout->addWidget(reHelp);
+
+    QWidget* aboutPage = addPage(PG, "TSAbout", QStringLiteral("O programu"));
+    Image1 = new QLabel(aboutPage);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, -13, 327, 315);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/about.png")));
+    PG->setCurrentIndex(TabAlbum);
+}
+
+void TfVL::fitFontToCaptions() {
+    // The desktop's sans font, as large as lets every caption fit its control.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    for (int pixelSize = 11; pixelSize >= 8; --pixelSize) {
+        font.setPixelSize(pixelSize);
+        setFont(font);
+        if (clippedCaptions(this).isEmpty())
+            return;
+    }
+}
+
+void TfVL::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfVL::connectHandlers() {
+    connect(PG, &QTabWidget::currentChanged, this, &TfVL::PGChange);
+    for (TLbSpeedButton* button : {options_.btnAdrImput, options_.btnAdrOutput})
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { btnAdrImputClick(tagOf(button)); });
+    for (QComboBox* combo : {options_.cmbNahled, options_.cmbSnimky})
+        connect(combo, &QComboBox::currentTextChanged, this, &TfVL::cmbNahledChange);
+    for (QSlider* slider : {look_.tbQNahled, look_.tbQSnimek})
+        connect(slider, &QSlider::valueChanged, this, [this, slider] { edtQNahledChange(slider); });
+    for (QLineEdit* edit : {look_.edtQNahled, look_.edtQSnimek})
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { edtQNahledChange(edit); });
+
+    connect(options_.btnNactiKeZprac, &QAbstractButton::clicked, this, &TfVL::btnNactiKeZpracClick);
+    connect(options_.btnVytvoritAlbum, &QAbstractButton::clicked, this,
+            &TfVL::btnVytvoritAlbumClick);
+    connect(options_.btnPouzeKod, &QAbstractButton::clicked, this, &TfVL::btnPouzeKodClick);
+    connect(options_.btnStop, &QAbstractButton::clicked, this, &TfVL::btnStopClick);
+    connect(options_.btnStylUpravit, &QAbstractButton::clicked, this, &TfVL::btnStylUpravitClick);
+    connect(options_.btnStylNovy, &QAbstractButton::clicked, this, &TfVL::btnStylNovyClick);
+    connect(look_.LbSpeedButton1, &QAbstractButton::clicked, this, &TfVL::btnStylNovyClick);
+    connect(look_.btnUlozStyl, &QAbstractButton::clicked, this, &TfVL::btnUlozStylClick);
+    connect(look_.styleEditor, &StyleEditor::tabRequested, this, &TfVL::showTab);
+}
+
+void TfVL::FormCreate() {
+    runCommand([this] { ListStyles(*this); });
+    look_.styleEditor->paintAllSwatches(palette().color(QPalette::Window));
+}
+
+void TfVL::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const Error& error) {
+        showGeneralError(*this, error.what());
+    } catch (const std::exception& error) {
+        showGeneralError(*this, error.what());
+    }
+}
+
+void TfVL::PGChange(int index) {
+    if (index == TabHelp)
+        reHelp->LoadHelp();
+}
+
+void TfVL::btnAdrImputClick(int tag) {
+    // Any new folder choice means the catalogue has to be loaded again before a build.
+    setBuildEnabled(false);
+    const bool input = tag == 1;
+    QLineEdit* edit = input ? options_.edtAdrInput : options_.edtAdrOutput;
+    const QString prompt = input ? QStringLiteral("Vyberte složku se snímky.")
+                                 : QStringLiteral("Vyberte složku pro Vistarel.");
+    if (const auto folder = ExSelectDirectory(this, prompt, edit->text(), !input))
+        edit->setText(*folder);
+}
+
+void TfVL::cmbNahledChange() {
+    state_.resolutionChanged = true;
+}
+
+void TfVL::edtQNahledChange(const QObject* control) {
+    switch (tagOf(control)) {
+    case 1:
+        look_.edtQNahled->setText(QString::number(look_.tbQNahled->value()));
+        break;
+    case 2:
+        look_.edtQSnimek->setText(QString::number(look_.tbQSnimek->value()));
+        break;
+    case 3:
+        look_.tbQNahled->setValue(look_.edtQNahled->text().toInt());
+        break;
+    case 4:
+        look_.tbQSnimek->setValue(look_.edtQSnimek->text().toInt());
+        break;
+    }
+}
+
+void TfVL::btnNactiKeZpracClick() {
+    loadEnabledBuild_ = false;
+    runCommand([this] { loadCatalogue(state_, *this); });
+    // The load enables the build exactly when it replaced the catalogue; the comment
+    // editor must then forget the photos it was showing.
+    if (loadEnabledBuild_)
+        commentEditor_->resetToStart();
+}
+
+void TfVL::btnVytvoritAlbumClick() {
+    runCommand([this] { runBuildCommand(state_, *this); });
+    // A build ended by an error must not leave the command buttons hidden.
+    if (buildRunning_)
+        setBuildRunning(false, 0);
+    if (closeAfterBuild_)
+        close();
+}
+
+void TfVL::btnPouzeKodClick() {
+    runCommand([this] { runCodeOnlyCommandShowingErrors(state_, *this); });
+}
+
+void TfVL::btnStopClick() {
+    state_.stopRequested = true;
+}
+
+void TfVL::btnStylUpravitClick() {
+    runCommand([this] { readStyleCommand(*this); });
+}
+
+void TfVL::btnStylNovyClick() {
+    look_.styleEditor->newStyle();
+}
+
+void TfVL::btnUlozStylClick() {
+    runCommand([this] { saveStyleCommand(*this); });
+}
+
+void TfVL::closeEvent(QCloseEvent* event) {
+    if (buildRunning_) {
+        // The build loop is further down this very call stack: ask it to stop and close
+        // once it has returned.
+        state_.stopRequested = true;
+        closeAfterBuild_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace vistarel

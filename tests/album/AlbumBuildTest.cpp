@@ -1,0 +1,224 @@
+#include "album/BuildCommand.h"
+
+#include "common/FileSystem.h"
+#include "image/JpegImage.h"
+
+#include "DemoPhotos.h"
+#include "ExifBytes.h"
+#include "RecordingWindow.h"
+#include "TempFolder.h"
+#include "TestPhotos.h"
+
+#include <algorithm>
+#include <ctime>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace vistarel;
+using namespace vistarel::testing;
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+// A photo with an EXIF date and an ASCII-coded comment.
+void writePhoto(const std::string& path, int width, int height, const std::string& date,
+                const std::string& comment) {
+    PhotoExif exif;
+    exif.dateTimeDigitized = date;
+    if (!comment.empty())
+        exif.userComment = comment;
+    TestPhotoOptions options;
+    options.segments.push_back({0xE1, bytesOf(exifPayload(exif))});
+    writeTestJpeg(path, width, height, options);
+}
+
+std::time_t modificationTime(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mtime;
+}
+
+std::string localTimeText(std::time_t t) {
+    char buffer[32];
+    std::tm local{};
+    localtime_r(&t, &local);
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+    return buffer;
+}
+
+struct AlbumBuild : ::testing::Test {
+    TempFolder dir;
+    std::string input = dir.subfolder("in");
+    std::string output = dir.subfolder("out");
+    RecordingWindow window;
+    AlbumState state;
+
+    AlbumBuild() {
+        ::setenv("TZ", "Europe/Prague", 1);
+        ::tzset();
+        setProgramFolder(dir.path());
+        dir.subfolder("css");
+        writeFileBytes(dir.file("css/a.css"), "body {}\r\n");
+        window.settings.inputFolder = input;
+        window.settings.outputFolder = output;
+        window.settings.styleName = "a.css";
+    }
+    ~AlbumBuild() override { setProgramFolder(""); }
+
+    void load(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            state.catalogue.push_back(PhotoRecord{name, {}, 0, 0, 0, 0, nullptr});
+    }
+    std::string page() const { return readFileBytes(output + "index.html"); }
+};
+
+JpegImage decoded(const std::string& path) {
+    JpegImage image;
+    image.loadFromFile(path);
+    return image;
+}
+
+} // namespace
+
+TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyle) {
+    writePhoto(input + "wide.jpg", 3000, 2000, "2005:07:14 12:34:57", "Výlet na Sněžku");
+    writePhoto(input + "tall.jpg", 2000, 3000, "2005:01:10 08:00:01", "");
+    writePhoto(input + "small.jpg", 50, 40, "0000:00:00 00:00:00", "small");
+    writePhoto(input + "sm_x.jpg", 200, 153, "1979:12:31 23:59:58", "");
+    load({"wide.jpg", "tall.jpg", "small.jpg", "sm_x.jpg"});
+
+    runBuildCommand(state, window);
+
+    EXPECT_TRUE(window.messages().empty()) << window.messages().front();
+    const struct {
+        const char* name;
+        int pw, ph, tw, th, previewWidth;
+    } expected[] = {{"wide.jpg", 800, 533, 100, 67, 279},
+                    {"tall.jpg", 533, 800, 67, 100, 124},
+                    {"small.jpg", 50, 40, 100, 80, 232},
+                    {"sm_x.jpg", 200, 153, 100, 76, 243}};
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const auto& e = expected[i];
+        SCOPED_TRACE(e.name);
+        const PhotoRecord& record = state.catalogue[i];
+        EXPECT_EQ(record.photoWidth, e.pw);
+        EXPECT_EQ(record.photoHeight, e.ph);
+        EXPECT_EQ(record.thumbWidth, e.tw);
+        EXPECT_EQ(record.thumbHeight, e.th);
+        const JpegImage photo = decoded(output + e.name);
+        EXPECT_EQ(photo.width(), e.pw);
+        EXPECT_EQ(photo.height(), e.ph);
+        const JpegImage thumb = decoded(output + "sm_" + e.name);
+        EXPECT_EQ(thumb.width(), e.tw);
+        EXPECT_EQ(thumb.height(), e.th);
+        ASSERT_TRUE(record.preview);
+        EXPECT_EQ(record.preview->height(), 186);
+        EXPECT_EQ(record.preview->width(), e.previewWidth);
+        EXPECT_EQ(record.preview->quality(), 80);
+    }
+    EXPECT_TRUE(fileExists(output + "sm_sm_x.jpg"));
+    EXPECT_EQ(state.catalogue[0].caption, "Výlet na Sněžku");
+    EXPECT_EQ(state.catalogue[1].caption, "");
+    EXPECT_NE(page().find("V\xFDlet na Sn\xEC\x9Eku"), std::string::npos);
+    EXPECT_EQ(readFileBytes(output + "color.css"), "body {}\r\n");
+
+    // Summer date stamped whatever the season now; odd seconds go down.
+    EXPECT_EQ(localTimeText(modificationTime(output + "wide.jpg")), "2005-07-14 12:34:56");
+    EXPECT_EQ(localTimeText(modificationTime(output + "tall.jpg")), "2005-01-10 08:00:00");
+    // No stamp for dates that do not convert or lie before 1980, and none on thumbnails.
+    const std::time_t now = std::time(nullptr);
+    for (const char* name : {"small.jpg", "sm_x.jpg", "sm_wide.jpg", "sm_tall.jpg"})
+        EXPECT_LE(std::abs(now - modificationTime(output + name)), 120) << name;
+
+    EXPECT_EQ(window.calls.front(), "running 4");
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "not running 4"), 1);
+    EXPECT_EQ(window.progressPosition, 3);
+    const auto finished = std::find(window.calls.begin(), window.calls.end(), "build finished 4");
+    const auto written = std::find(window.calls.begin(), window.calls.end(), "page written");
+    EXPECT_LT(finished, written);
+}
+
+TEST_F(AlbumBuild, StopFinishesTheCurrentPhotoAndStillWritesThePage) {
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+        writePhoto(input + name, 120, 90, "2010:05:05 05:05:05", name);
+    load({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
+    state.catalogue[3].caption = "typed before";
+    // The first yield comes before any photo; the third follows photo 1.
+    window.onProcessEvents = [&](int count) {
+        if (count == 3)
+            state.stopRequested = true;
+    };
+    runBuildCommand(state, window);
+
+    EXPECT_TRUE(fileExists(output + "b.jpg"));
+    EXPECT_TRUE(fileExists(output + "sm_b.jpg"));
+    EXPECT_FALSE(fileExists(output + "c.jpg"));
+    EXPECT_EQ(state.catalogue[1].caption, "b.jpg");
+    EXPECT_FALSE(state.catalogue[2].preview);
+    EXPECT_EQ(state.catalogue[3].caption, "typed before");
+    EXPECT_EQ(window.progressPosition, 1);
+    EXPECT_NE(page().find("d.jpg"), std::string::npos);
+    EXPECT_TRUE(fileExists(output + "color.css"));
+}
+
+TEST_F(AlbumBuild, StopBeforeTheFirstPhotoProcessesNone) {
+    writePhoto(input + "a.jpg", 60, 40, "", "");
+    load({"a.jpg"});
+    window.onProcessEvents = [&](int) { state.stopRequested = true; };
+    runBuildCommand(state, window);
+    EXPECT_FALSE(fileExists(output + "a.jpg"));
+    EXPECT_TRUE(fileExists(output + "index.html"));
+}
+
+TEST_F(AlbumBuild, RefusalsChangeNothing) {
+    runBuildCommand(state, window); // empty catalogue
+    load({"a.jpg"});
+    window.settings.photoSizeText = "800";
+    runBuildCommand(state, window);
+    window.settings.photoSizeText = "800x600";
+    window.settings.inputFolder = dir.file("gone/");
+    window.settings.outputFolder = dir.file("gone too/");
+    state.resolutionChanged = true;
+    runBuildCommand(state, window);
+    window.settings.inputFolder = input;
+    runBuildCommand(state, window);
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{
+                  "message Chyba warning ok: Nejsou načteny zádné snímky!\r\nMusíte nejdřív "
+                  "načíst snímky ze zpracování!",
+                  "message Chyba warning ok: Špatně vyplněné rozlišení!",
+                  "message Chyba warning ok: Vstupní složka neexistuje!",
+                  "message Chyba warning ok: Výstupní složka neexistuje!"}));
+    EXPECT_FALSE(state.resolutionChanged);
+}
+
+TEST_F(AlbumBuild, ACorruptPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
+    writePhoto(input + "a.jpg", 80, 60, "", "");
+    writeFileBytes(input + "b.jpg", "this is no photo");
+    writePhoto(input + "c.jpg", 80, 60, "", "");
+    load({"a.jpg", "b.jpg", "c.jpg"});
+    runBuildCommand(state, window);
+
+    EXPECT_TRUE(fileExists(output + "a.jpg"));
+    EXPECT_FALSE(fileExists(output + "c.jpg"));
+    EXPECT_FALSE(fileExists(output + "index.html"));
+    EXPECT_FALSE(fileExists(output + "color.css"));
+    ASSERT_EQ(window.messages().size(), 1u);
+    const std::string message = window.messages().front();
+    EXPECT_EQ(message.rfind("message Vistarel error ok: " + input + "b.jpg", 0), 0u) << message;
+    EXPECT_FALSE(window.buildRunning);
+    EXPECT_EQ(std::find(window.calls.begin(), window.calls.end(), "build finished 3"),
+              window.calls.end());
+}
+
+TEST_F(AlbumBuild, DemoPhotosKeepTheirCzechCaptions) {
+    writeDemoPhotos(input, 0.1);
+    for (const auto& photo : demoPhotos())
+        state.catalogue.push_back(PhotoRecord{photo.fileName, {}, 0, 0, 0, 0, nullptr});
+    runBuildCommand(state, window);
+    for (std::size_t i = 0; i < demoPhotos().size(); ++i)
+        EXPECT_EQ(state.catalogue[i].caption, demoPhotos()[i].caption);
+}
