@@ -1,37 +1,27 @@
 #include "album/BuildCommand.h"
 
 #include "album/AlbumBuilder.h"
-#include "common/Error.h"
 #include "common/Messages.h"
-#include "page/AlbumPageWriter.h"
-#include "page/PublishStyle.h"
+#include "page/CodeOnlyCommand.h"
 #include "state/SizeSettings.h"
-
-#include <new>
 
 namespace vistarel {
 
-void runBuildCommand(AlbumState& state, WindowOps& window) {
-    if (state.catalogue.empty()) {
-        showWarning(window, std::string("Nejsou načteny zádné snímky!") + kCrLf +
-                                "Musíte nejdřív načíst snímky ze zpracování!");
-        return;
-    }
-    if (!readSizeSettings(state, window))
-        return;
-    state.resolutionChanged = false;
-    try {
-        const AlbumSettings settings = window.readSettings();
-        AlbumBuilder builder(state, window);
-        if (!builder.buildPhotos(settings.photoQuality, settings.thumbQuality))
+BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings,
+                             FrontEnd& frontEnd) {
+    return runReportingErrors(frontEnd, BuildOutcome{}, [&](BuildOutcome& outcome) {
+        if (state.catalogue.empty()) {
+            showWarning(frontEnd, std::string("Nejsou načteny zádné snímky!") + kCrLf +
+                                      "Musíte nejdřív načíst snímky ze zpracování!");
             return;
-        WriteAlbumPage(state, window);
-        PublishStyle(window.readSettings());
-    } catch (const Error& error) {
-        showGeneralError(window, error.text());
-    } catch (const std::bad_alloc&) {
-        showGeneralError(window, "Out of memory");
-    }
+        }
+        if (!readSizeSettings(state, settings, frontEnd))
+            return;
+        state.resolutionChanged = false;
+        if (!AlbumBuilder(state, settings, frontEnd).buildPhotos(outcome))
+            return;
+        writePageAndStyle(state, settings, outcome.pageReached);
+    });
 }
 
 } // namespace vistarel

@@ -48,30 +48,21 @@ std::string decodeUserComment(const std::string& bytes, const std::string& code,
     return isValidUtf8(bytes) ? bytes : cp1250ToUtf8(bytes);
 }
 
-std::string exifDateText(const std::string& path) {
+ExifPhotoData readExifPhotoData(const std::string& path) {
     TExif exif;
     exif.ReadFromFile(path);
-    if (exif.ExifFound && convertExifDateText(exif.DateTimeDigitized))
-        return exif.DateTimeDigitized;
-    return {};
-}
-
-std::string exifCaption(const std::string& path) {
-    TExif exif;
-    exif.ReadFromFile(path);
+    ExifPhotoData data;
     if (!exif.ExifFound)
-        return {};
-    return decodeUserComment(exif.UserComment, exif.UserCommentCode, exif.IsMotorolaOrder());
+        return data;
+    if (convertExifDateText(exif.DateTimeDigitized))
+        data.dateText = exif.DateTimeDigitized;
+    data.caption = decodeUserComment(exif.UserComment, exif.UserCommentCode, exif.IsMotorolaOrder());
+    return data;
 }
 
-void stampFileDate(const std::string& fileName, const AlbumSettings& settings) {
-    const std::string date = exifDateText(settings.inputFolder + fileName);
-    if (date.empty())
-        return;
-    const auto fields = convertExifDateText(date);
-    if (!fields)
-        return;
-    setLastWriteTime(settings.outputFolder + fileName, packFileDate(*fields));
+void stampFileDate(const std::string& albumPhotoPath, const std::string& dateText) {
+    if (const auto fields = convertExifDateText(dateText))
+        setLastWriteTime(albumPhotoPath, packFileDate(*fields));
 }
 
 } // namespace vistarel

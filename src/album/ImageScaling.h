@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/WindowOps.h"
-#include "image/JpegImage.h"
 #include "image/Raster.h"
 #include "image/Resampler.h"
 #include "state/AlbumState.h"
@@ -16,30 +14,20 @@ enum class ScaleMode { Photo = 1, Thumbnail = 2, Preview = 3 };
 // the nearest integer with ties to even. Computed in extended precision.
 void fitToSize(int& width, int& height, int size, bool fitHeight);
 
-// Sizes the picture of one pass from the decoded source and the state's sizes, stores
-// the size in the photo's record (Photo and Thumbnail passes), resizes raster to it and
-// draws the source into it (area average when shrinking, linear when enlarging).
-void renderScaled(const JpegImage& source, Raster& raster, ScaleMode mode, int index,
-                  AlbumState& state);
-// The same, reusing a caller's resampler buffers across passes.
-void renderScaled(const JpegImage& source, Raster& raster, ScaleMode mode, int index,
-                  AlbumState& state, Resampler& resampler);
-
-// Gives target a copy of raster's picture and the quality. A failure is shown as
-// "Chyba při převodu BMP na JPEG" and the caller goes on with what target holds.
-// The three pictures of one photo, drawn together in one sweep over the decoded photo
-// (the same pixels as three renderScaled calls). Buffers are kept for the next photo.
+// The three pictures of one photo. Buffers are kept for the next photo.
 struct ScaledPictures {
     Raster photo;
     Raster thumbnail;
     Raster preview;
     Resampler resamplers[3];
 };
-void renderAllScaled(const JpegImage& source, ScaledPictures& pictures, const AlbumState& state);
 
-// Stores a drawn picture's size into the record, as renderScaled does for its mode.
-void recordScaledSize(ScaleMode mode, const Raster& picture, PhotoRecord& record);
+// Sizes each picture from the source and the state's sizes and draws the source into it
+// (area average when shrinking, linear when enlarging), all three in one sweep down the
+// decoded photo.
+void renderScaled(const Raster& source, ScaledPictures& pictures, const AlbumState& state);
 
-void encodeJpeg(const Raster& raster, JpegImage& target, int quality, WindowOps& window);
+// Stores the album photo's and the thumbnail's sizes into the photo's record.
+void recordScaledSizes(const ScaledPictures& pictures, PhotoRecord& record);
 
 } // namespace vistarel

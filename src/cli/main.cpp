@@ -1,7 +1,7 @@
 // vistarel-cli: the album build driven from a terminal.
 #include "album/BuildCommand.h"
 #include "cli/CliOptions.h"
-#include "cli/TerminalWindow.h"
+#include "cli/TerminalFrontEnd.h"
 #include "common/FileSystem.h"
 #include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
@@ -20,38 +20,50 @@ constexpr int kExitUsage = 2;
 constexpr int kExitInterrupted = 130;
 
 void onInterrupt(int) {
-    TerminalWindow::interrupted = 1;
+    TerminalFrontEnd::interrupted = 1;
 }
 
 int listStyles() {
     AlbumState state;
-    TerminalWindow window(state, {}, false, stderr);
-    ListStyles(window);
-    for (const auto& name : window.styles())
+    TerminalFrontEnd terminal(state, false, stderr);
+    const StyleOutcome listed = ListStyles(terminal);
+    if (!listed.styles || listed.styles->empty())
+        return kExitMessage;
+    for (const auto& name : *listed.styles)
         std::printf("%s\n", name.c_str());
-    return window.styles().empty() ? kExitMessage : kExitWritten;
+    return kExitWritten;
+}
+
+// The exit status says what became of the album, from the build's outcome alone.
+int exitStatus(const BuildOutcome& built, const AlbumSettings& settings) {
+    const bool written = built.ending == Ending::Done || built.ending == Ending::Stopped;
+    if (!written || built.encodingFailed)
+        return kExitMessage;
+    std::fprintf(stderr, "Album: %sindex.html\n", settings.outputFolder.c_str());
+    return built.ending == Ending::Stopped ? kExitInterrupted : kExitWritten;
 }
 
 int build(const CliOptions& options) {
     std::signal(SIGINT, onInterrupt);
     AlbumState state;
-    TerminalWindow window(state, options.settings, options.answerYes, stderr);
-    ListStyles(window);
-    const auto& styles = window.styles();
-    const std::string& chosen = options.settings.styleName;
-    if (!chosen.empty() && std::find(styles.begin(), styles.end(), chosen) == styles.end()) {
-        std::fprintf(stderr, "vistarel-cli: no style \"%s\" in %s\n", chosen.c_str(),
+    TerminalFrontEnd terminal(state, options.answerYes, stderr);
+    AlbumSettings settings = options.settings;
+
+    const StyleOutcome listed = ListStyles(terminal);
+    if (!listed.styles)
+        return kExitMessage;
+    const auto& styles = *listed.styles;
+    if (settings.styleName.empty()) {
+        settings.styleName = styles.empty() ? std::string() : styles.front();
+    } else if (std::find(styles.begin(), styles.end(), settings.styleName) == styles.end()) {
+        std::fprintf(stderr, "vistarel-cli: no style \"%s\" in %s\n", settings.styleName.c_str(),
                      stylesFolder().c_str());
         return kExitUsage;
     }
-    loadCatalogue(state, window);
-    if (!window.catalogueLoaded())
+
+    if (loadCatalogue(state, settings, terminal).ending != Ending::Done)
         return kExitMessage;
-    runBuildCommand(state, window);
-    if (window.failed() || !window.pageWasWritten())
-        return kExitMessage;
-    std::fprintf(stderr, "Album: %sindex.html\n", options.settings.outputFolder.c_str());
-    return TerminalWindow::interrupted ? kExitInterrupted : kExitWritten;
+    return exitStatus(runBuildCommand(state, settings, terminal), settings);
 }
 
 } // namespace

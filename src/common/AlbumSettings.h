@@ -4,7 +4,8 @@
 
 namespace vistarel {
 
-// The user's settings as the window's controls hold them, read when a command starts.
+// The user's settings as the front end holds them, read once when a command starts and
+// passed down to everything the command does.
 struct AlbumSettings {
     std::string albumName = "Vistarel";
     std::string inputFolder;  // ends in '/' when not empty
@@ -14,6 +15,7 @@ struct AlbumSettings {
     int thumbQuality = 60;
     int photoQuality = 80;
     std::string styleName; // file name of the chosen style, "" when there is none
+    int previewHeight = 186; // height of the box the comment editor shows previews in
 };
 
 } // namespace vistarel

@@ -68,18 +68,9 @@ void readCmykRows(Decompressor& jpeg, Raster& picture) {
     jpeg.run(read);
 }
 
-} // namespace
-
-void decodeJpegFile(const std::string& path, Raster& picture) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        throw cannotOpenFile(path, errno);
-    Decompressor jpeg(path);
-    jpeg.run([&] {
-        jpeg_stdio_src(&jpeg.info, file.get());
-        jpeg_read_header(&jpeg.info, TRUE);
-    });
-    checkSize(jpeg.info, path);
+void decodeFrom(Decompressor& jpeg, Raster& picture) {
+    jpeg.run([&] { jpeg_read_header(&jpeg.info, TRUE); });
+    checkSize(jpeg.info, jpeg.path);
     chooseBestQuality(jpeg.info);
     jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
     const int width = static_cast<int>(jpeg.info.output_width);
@@ -94,6 +85,26 @@ void decodeJpegFile(const std::string& path, Raster& picture) {
     else
         readRgbRows(jpeg, picture);
     // The trailer after the last row is not read: nothing there changes the picture.
+}
+
+} // namespace
+
+void decodeJpegFile(const std::string& path, Raster& picture) {
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        throw cannotOpenFile(path, errno);
+    Decompressor jpeg(path);
+    jpeg.run([&] { jpeg_stdio_src(&jpeg.info, file.get()); });
+    decodeFrom(jpeg, picture);
+}
+
+void decodeJpegBytes(const std::string& bytes, Raster& picture) {
+    Decompressor jpeg("JPEG");
+    jpeg.run([&] {
+        jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                     static_cast<unsigned long>(bytes.size()));
+    });
+    decodeFrom(jpeg, picture);
 }
 
 } // namespace vistarel

@@ -14,5 +14,7 @@ inline constexpr long long kMaxDecodedPixels = 200'000'000;
 // YCCK files are converted to RGB. Throws Error naming the path when the file cannot be
 // opened or libjpeg cannot decode it; damage libjpeg can work around only warns.
 void decodeJpegFile(const std::string& path, Raster& picture);
+// The same for JPEG bytes held in memory (a kept preview).
+void decodeJpegBytes(const std::string& bytes, Raster& picture);
 
 } // namespace vistarel

@@ -6,11 +6,9 @@
 
 namespace vistarel {
 
-// Writes picture as a baseline colour JFIF file: libjpeg's default compression
-// parameters, then the quality (0-100) with baseline quantisation tables forced.
-// Throws Error: the program's "Cannot create file" text when the file cannot be
-// created, libjpeg's message with the path when encoding fails, "Stream write error"
-// when the file cannot be completed.
-void encodeJpegFile(const Raster& picture, int quality, const std::string& path);
+// Encodes picture as a baseline colour JFIF file in memory: libjpeg's default compression
+// parameters, then the quality (0-100) with baseline quantisation tables forced. Throws
+// Error with libjpeg's message when encoding fails (an empty picture, say).
+std::string encodeJpeg(const Raster& picture, int quality);
 
 } // namespace vistarel

@@ -1,7 +1,6 @@
 #include "image/JpegImage.h"
 
 #include "image/JpegDecoder.h"
-#include "image/JpegEncoder.h"
 
 namespace vistarel {
 
@@ -12,14 +11,6 @@ void JpegImage::loadFromFile(const std::string& path) {
         picture_ = Raster();
         throw;
     }
-}
-
-void JpegImage::assign(const Raster& picture) {
-    picture_ = picture;
-}
-
-void JpegImage::saveToFile(const std::string& path) const {
-    encodeJpegFile(picture_, quality_, path);
 }
 
 } // namespace vistarel

@@ -20,17 +20,11 @@ std::vector<std::string> composeAlbumPage(const std::string& albumName,
 }
 
 void AlbumPageWriter::WriteAlbumPage() {
-    const AlbumSettings settings = window_.readSettings();
-    if (!folderExists(settings.outputFolder))
+    if (!folderExists(settings_.outputFolder))
         return;
-    window_.pageWritten();
     state_.captionsEdited = false;
-    const auto rows = composeAlbumPage(settings.albumName, state_.catalogue);
-    writeTextLines(settings.outputFolder + "index.html", rows);
-}
-
-void WriteAlbumPage(AlbumState& state, WindowOps& window) {
-    AlbumPageWriter(state, window).WriteAlbumPage();
+    const auto rows = composeAlbumPage(settings_.albumName, state_.catalogue);
+    writeTextLines(settings_.outputFolder + "index.html", rows);
 }
 
 } // namespace vistarel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/WindowOps.h"
+#include "common/AlbumSettings.h"
 #include "state/AlbumState.h"
 
 #include <string>
@@ -11,21 +11,18 @@ namespace vistarel {
 // Writes "index.html" into the output folder from the catalogue as it stands.
 class AlbumPageWriter {
 public:
-    AlbumPageWriter(AlbumState& state, WindowOps& window) : state_(state), window_(window) {}
+    AlbumPageWriter(AlbumState& state, const AlbumSettings& settings)
+        : state_(state), settings_(settings) {}
 
-    // Does nothing at all when the output folder is missing. Otherwise tells the window the
-    // page is being written, clears captionsEdited and replaces the file. Throws Error
-    // ("Cannot create file ...", "Stream write error") when the file cannot be written;
-    // the flag stays cleared then.
+    // Does nothing at all when the output folder is missing. Otherwise clears captionsEdited and replaces the file. Throws Error ("Cannot create
+    // file ...", "Stream write error") when the file cannot be written; the flag stays
+    // cleared then.
     void WriteAlbumPage();
 
 private:
     AlbumState& state_;
-    WindowOps& window_;
+    const AlbumSettings& settings_;
 };
-
-// Shorthand for AlbumPageWriter(state, window).WriteAlbumPage().
-void WriteAlbumPage(AlbumState& state, WindowOps& window);
 
 // The file's rows as windows-1250 bytes, without line ends.
 std::vector<std::string> composeAlbumPage(const std::string& albumName,

@@ -1,31 +1,30 @@
 #include "page/CodeOnlyCommand.h"
 
-#include "common/Error.h"
+#include "common/FileSystem.h"
 #include "common/Messages.h"
 #include "page/AlbumPageWriter.h"
 #include "page/PublishStyle.h"
 #include "state/SizeSettings.h"
 
-#include <exception>
-
 namespace vistarel {
 
-void runCodeOnlyCommand(AlbumState& state, WindowOps& window) {
-    if (state.resolutionChanged)
-        showNotice(window, std::string("Změnili jste rozlišení!") + kCrLf +
-                               "Změna se neprojeví, dokud nedáte znovu vytvořit album.!");
-    if (!readSizeSettings(state, window))
-        return;
-    WriteAlbumPage(state, window);
-    PublishStyle(window.readSettings());
+void writePageAndStyle(AlbumState& state, const AlbumSettings& settings, bool& pageReached) {
+    pageReached = folderExists(settings.outputFolder);
+    AlbumPageWriter(state, settings).WriteAlbumPage();
+    PublishStyle(settings);
 }
 
-void runCodeOnlyCommandShowingErrors(AlbumState& state, WindowOps& window) {
-    try {
-        runCodeOnlyCommand(state, window);
-    } catch (const std::exception& error) {
-        showGeneralError(window, error.what());
-    }
+PageOutcome runCodeOnlyCommand(AlbumState& state, const AlbumSettings& settings,
+                               FrontEnd& frontEnd) {
+    return runReportingErrors(frontEnd, PageOutcome{}, [&](PageOutcome& outcome) {
+        if (state.resolutionChanged)
+            showNotice(frontEnd, std::string("Změnili jste rozlišení!") + kCrLf +
+                                     "Změna se neprojeví, dokud nedáte znovu vytvořit album.!");
+        if (!readSizeSettings(state, settings, frontEnd))
+            return;
+        writePageAndStyle(state, settings, outcome.pageReached);
+        outcome.ending = Ending::Done;
+    });
 }
 
 } // namespace vistarel

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "image/JpegImage.h"
-
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +13,7 @@ struct PhotoRecord {
     int photoHeight = 0;
     int thumbWidth = 0;
     int thumbHeight = 0;
-    std::unique_ptr<JpegImage> preview; // set by a build, shown by the comment editor
+    std::string previewJpeg; // JPEG bytes set by a build, shown by the comment editor
 };
 
 using PhotoCatalogue = std::vector<PhotoRecord>;

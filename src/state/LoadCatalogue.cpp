@@ -14,44 +14,53 @@ bool foldersCollide(const AlbumSettings& settings) {
            sameExistingFolder(settings.inputFolder, settings.outputFolder);
 }
 
-bool mayReplaceCaptions(const AlbumState& state, WindowOps& window) {
+bool mayReplaceCaptions(const AlbumState& state, FrontEnd& frontEnd) {
     if (!state.captionsEdited)
         return true;
-    return askYesNo(window, std::string("Pokud znovu načtete snímky, příjdete o doposud vyplněné "
+    return askYesNo(frontEnd, std::string("Pokud znovu načtete snímky, příjdete o doposud vyplněné "
                                         "komentáře!") +
                                 kCrLf + "Chcete opravdu načíst nové snímky?");
 }
 
-} // namespace
-
-void loadCatalogue(AlbumState& state, WindowOps& window) {
-    const AlbumSettings settings = window.readSettings();
+void replaceCatalogue(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd,
+                      LoadOutcome& outcome) {
     bool proceed = true;
     if (foldersCollide(settings)) {
-        showNotice(window, "Vstupní a výstupní adresář je stejný!");
+        showNotice(frontEnd, "Vstupní a výstupní adresář je stejný!");
         proceed = false;
     }
-    if (!mayReplaceCaptions(state, window))
+    if (!mayReplaceCaptions(state, frontEnd))
         proceed = false;
     if (!proceed)
         return;
     if (!folderExists(settings.inputFolder)) {
-        showWarning(window, "Vstupní složka neexistuje!");
+        showWarning(frontEnd, "Vstupní složka neexistuje!");
         return;
     }
 
-    state.catalogue.clear();
+    PhotoCatalogue catalogue;
     for (auto& name : listFilesWithExtension(settings.inputFolder, ".jpg")) {
         PhotoRecord record;
         record.fileName = std::move(name);
-        state.catalogue.push_back(std::move(record));
+        catalogue.push_back(std::move(record));
     }
+    state.catalogue = std::move(catalogue);
+    outcome.ending = Ending::Done;
+    outcome.photoCount = static_cast<int>(state.catalogue.size());
 
     if (state.catalogue.empty())
-        showNotice(window, "Složka neobsahuje obrázky typu *.JPG!");
+        showNotice(frontEnd, "Složka neobsahuje obrázky typu *.JPG!");
     else
-        showNotice(window, "Načteno " + std::to_string(state.catalogue.size()) + " snímků");
-    window.setBuildEnabled(true);
+        showNotice(frontEnd, "Načteno " + std::to_string(state.catalogue.size()) + " snímků");
+}
+
+} // namespace
+
+LoadOutcome loadCatalogue(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd) {
+    return runReportingErrors(frontEnd, LoadOutcome{},
+                              [&](LoadOutcome& outcome) {
+                                  replaceCatalogue(state, settings, frontEnd, outcome);
+                              });
 }
 
 } // namespace vistarel

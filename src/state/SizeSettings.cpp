@@ -64,9 +64,8 @@ std::optional<int> parseSizeText(const std::string& text) {
     return std::max(*first, *second);
 }
 
-bool readSizeSettings(AlbumState& state, WindowOps& window) {
-    state.previewHeight = window.previewBoxHeight();
-    const AlbumSettings settings = window.readSettings();
+bool readSizeSettings(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd) {
+    state.previewHeight = settings.previewHeight;
     if (const auto thumb = usableSize(settings.thumbSizeText)) {
         state.thumbSize = *thumb;
         if (const auto photo = usableSize(settings.photoSizeText)) {
@@ -74,7 +73,7 @@ bool readSizeSettings(AlbumState& state, WindowOps& window) {
             return true;
         }
     }
-    showWarning(window, "Špatně vyplněné rozlišení!");
+    showWarning(frontEnd, "Špatně vyplněné rozlišení!");
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "common/WindowOps.h"
+#include "common/AlbumSettings.h"
+#include "common/FrontEnd.h"
 #include "state/AlbumState.h"
 
 #include <optional>
@@ -11,8 +12,8 @@ namespace vistarel {
 // "800x600" -> 800: the larger of the two numbers, the length of the longer side.
 std::optional<int> parseSizeText(const std::string& text);
 
-// Reads the preview box height and both size texts into the state; shows
+// Takes the preview height and both size texts into the state; shows
 // "Špatně vyplněné rozlišení!" and fails when a text does not parse or is out of range.
-bool readSizeSettings(AlbumState& state, WindowOps& window);
+bool readSizeSettings(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd);
 
 } // namespace vistarel

@@ -46,10 +46,10 @@ std::optional<std::uint32_t> parseHtmlColor(const std::string& text) {
     return colour;
 }
 
-std::uint32_t HtmlToColor(std::string& text, WindowOps& window) {
+std::uint32_t HtmlToColor(std::string& text, FrontEnd& frontEnd) {
     if (const auto colour = parseHtmlColor(text))
         return *colour;
-    showWarning(window, "Neplatný tvar barvy!");
+    showWarning(frontEnd, "Neplatný tvar barvy!");
     text = "#000000";
     return 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/WindowOps.h"
+#include "common/FrontEnd.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,6 +20,6 @@ std::optional<std::uint32_t> parseHtmlColor(const std::string& text);
 
 // As parseHtmlColor, but an invalid text is reported with the warning "Neplatný tvar barvy!",
 // replaced by "#000000" in the caller's variable, and gives black.
-std::uint32_t HtmlToColor(std::string& text, WindowOps& window);
+std::uint32_t HtmlToColor(std::string& text, FrontEnd& frontEnd);
 
 } // namespace vistarel

@@ -13,10 +13,10 @@
 namespace vistarel {
 namespace {
 
-StyleSheet sheetFromEditor(const WindowOps& window) {
+StyleSheet sheetFromEditor(const StyleEditorView& editor) {
     StyleSheet sheet;
     for (int row = 0; row < kStyleRowCount; ++row)
-        sheet.values[row] = window.styleRow(row);
+        sheet.values[row] = editor.styleRow(row);
     return sheet;
 }
 
@@ -26,10 +26,10 @@ bool hasEmptyValue(const StyleSheet& sheet) {
 }
 
 // Writes unless a file of that name exists and the user keeps it.
-void writeAskingBeforeOverwrite(WindowOps& window, const StyleSheet& sheet) {
+void writeAskingBeforeOverwrite(FrontEnd& frontEnd, const StyleSheet& sheet) {
     const std::string& name = sheet.values[0];
     const std::string path = stylesFolder() + name;
-    if (fileExists(path) && !askYesNo(window, "Soubor " + name + " se stylem už existuje." + kCrLf +
+    if (fileExists(path) && !askYesNo(frontEnd, "Soubor " + name + " se stylem už existuje." + kCrLf +
                                                   "Chcete ho přepsat?"))
         return;
     writeStyleFile(path, sheet);
@@ -37,32 +37,40 @@ void writeAskingBeforeOverwrite(WindowOps& window, const StyleSheet& sheet) {
 
 // The n-th value fills row n + 1; a value with "#" is a colour and paints the next swatch.
 // Values past the last row and colours past the last swatch are left out.
-void fillEditor(WindowOps& window, const std::string& name, std::vector<std::string> values) {
-    window.setStyleRow(0, name);
+void fillEditor(StyleEditorView& editor, FrontEnd& frontEnd, const std::string& name,
+                std::vector<std::string> values) {
+    editor.setStyleRow(0, name);
     int swatch = kFirstSwatch;
     const std::size_t count = std::min<std::size_t>(values.size(), kStyleRowCount - 1);
     for (std::size_t i = 0; i < count; ++i) {
         std::string& value = values[i];
         if (value.find('#') != std::string::npos) {
-            const auto colour = HtmlToColor(value, window);
+            const auto colour = HtmlToColor(value, frontEnd);
             if (swatch < kFirstSwatch + kSwatchCount)
-                window.setSwatch(swatch, colour);
+                editor.setSwatch(swatch, colour);
             ++swatch;
         }
-        window.setStyleRow(static_cast<int>(i) + 1, value);
+        editor.setStyleRow(static_cast<int>(i) + 1, value);
     }
 }
 
-} // namespace
-
-void ListStyles(WindowOps& window) {
+std::vector<std::string> listStyleFiles(FrontEnd& frontEnd) {
     const std::string folder = stylesFolder();
     std::vector<std::string> names;
     if (folderExists(folder))
         names = listFilesWithExtension(folder, ".css");
-    window.setStyleList(names);
     if (names.empty())
-        showNotice(window, "Ve složce css nebyl nalezen žádný styl!");
+        showNotice(frontEnd, "Ve složce css nebyl nalezen žádný styl!");
+    return names;
+}
+
+} // namespace
+
+StyleOutcome ListStyles(FrontEnd& frontEnd) {
+    return runReportingErrors(frontEnd, StyleOutcome{}, [&](StyleOutcome& outcome) {
+        outcome.styles = listStyleFiles(frontEnd);
+        outcome.ending = Ending::Done;
+    });
 }
 
 bool isValidStyleName(const std::string& name) {
@@ -70,26 +78,32 @@ bool isValidStyleName(const std::string& name) {
            name.find_first_of("/\\") == std::string::npos;
 }
 
-void saveStyleCommand(WindowOps& window) {
-    const StyleSheet sheet = sheetFromEditor(window);
-    if (hasEmptyValue(sheet)) {
-        showNotice(window, "Všechny pole musejí být vyplněné!");
-        return;
-    }
-    if (!isValidStyleName(sheet.values[0])) {
-        showWarning(window, "Neplatný název stylu!");
-        return;
-    }
-    writeAskingBeforeOverwrite(window, sheet);
-    ListStyles(window);
+StyleOutcome saveStyleCommand(const StyleEditorView& editor, FrontEnd& frontEnd) {
+    return runReportingErrors(frontEnd, StyleOutcome{}, [&](StyleOutcome& outcome) {
+        const StyleSheet sheet = sheetFromEditor(editor);
+        if (hasEmptyValue(sheet)) {
+            showNotice(frontEnd, "Všechny pole musejí být vyplněné!");
+            return;
+        }
+        if (!isValidStyleName(sheet.values[0])) {
+            showWarning(frontEnd, "Neplatný název stylu!");
+            return;
+        }
+        writeAskingBeforeOverwrite(frontEnd, sheet);
+        outcome.styles = listStyleFiles(frontEnd);
+        outcome.ending = Ending::Done;
+    });
 }
 
-void readStyleCommand(WindowOps& window) {
-    const std::string name = window.readSettings().styleName;
-    const std::vector<std::string> lines = readStyleFileLines(stylesFolder() + name);
-    if (!lines.empty())
-        fillEditor(window, name, styleFileValues(lines));
-    window.showTab(TabStyle);
+StyleOutcome readStyleCommand(const AlbumSettings& settings, StyleEditorView& editor,
+                              FrontEnd& frontEnd) {
+    return runReportingErrors(frontEnd, StyleOutcome{}, [&](StyleOutcome& outcome) {
+        const std::string& name = settings.styleName;
+        const std::vector<std::string> lines = readStyleFileLines(stylesFolder() + name);
+        if (!lines.empty())
+            fillEditor(editor, frontEnd, name, styleFileValues(lines));
+        outcome.ending = Ending::Done;
+    });
 }
 
 } // namespace vistarel

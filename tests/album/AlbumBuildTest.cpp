@@ -1,11 +1,13 @@
 #include "album/BuildCommand.h"
 
 #include "common/FileSystem.h"
+#include "image/JpegDecoder.h"
 #include "image/JpegImage.h"
 
 #include "DemoPhotos.h"
+#include "FailingAllocations.h"
 #include "ExifBytes.h"
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 #include "TempFolder.h"
 #include "TestPhotos.h"
 
@@ -53,7 +55,7 @@ struct AlbumBuild : ::testing::Test {
     TempFolder dir;
     std::string input = dir.subfolder("in");
     std::string output = dir.subfolder("out");
-    RecordingWindow window;
+    RecordingFrontEnd window;
     AlbumState state;
 
     AlbumBuild() {
@@ -70,9 +72,10 @@ struct AlbumBuild : ::testing::Test {
 
     void load(std::initializer_list<const char*> names) {
         for (const char* name : names)
-            state.catalogue.push_back(PhotoRecord{name, {}, 0, 0, 0, 0, nullptr});
+            state.catalogue.push_back(PhotoRecord{name, {}, 0, 0, 0, 0, {}});
     }
     std::string page() const { return readFileBytes(output + "index.html"); }
+    BuildOutcome build() { return runBuildCommand(state, window.settings, window); }
 };
 
 JpegImage decoded(const std::string& path) {
@@ -90,8 +93,11 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyle) {
     writePhoto(input + "sm_x.jpg", 200, 153, "1979:12:31 23:59:58", "");
     load({"wide.jpg", "tall.jpg", "small.jpg", "sm_x.jpg"});
 
-    runBuildCommand(state, window);
+    const BuildOutcome built = build();
 
+    EXPECT_EQ(built.ending, Ending::Done);
+    EXPECT_EQ(built.photosBuilt, 4);
+    EXPECT_TRUE(built.loopEnded && built.pageReached);
     EXPECT_TRUE(window.messages().empty()) << window.messages().front();
     const struct {
         const char* name;
@@ -114,10 +120,10 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyle) {
         const JpegImage thumb = decoded(output + "sm_" + e.name);
         EXPECT_EQ(thumb.width(), e.tw);
         EXPECT_EQ(thumb.height(), e.th);
-        ASSERT_TRUE(record.preview);
-        EXPECT_EQ(record.preview->height(), 186);
-        EXPECT_EQ(record.preview->width(), e.previewWidth);
-        EXPECT_EQ(record.preview->quality(), 80);
+        Raster preview;
+        decodeJpegBytes(record.previewJpeg, preview);
+        EXPECT_EQ(preview.height, 186);
+        EXPECT_EQ(preview.width, e.previewWidth);
     }
     EXPECT_TRUE(fileExists(output + "sm_sm_x.jpg"));
     EXPECT_EQ(state.catalogue[0].caption, "Výlet na Sněžku");
@@ -136,9 +142,6 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyle) {
     EXPECT_EQ(window.calls.front(), "running 4");
     EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "not running 4"), 1);
     EXPECT_EQ(window.progressPosition, 3);
-    const auto finished = std::find(window.calls.begin(), window.calls.end(), "build finished 4");
-    const auto written = std::find(window.calls.begin(), window.calls.end(), "page written");
-    EXPECT_LT(finished, written);
 }
 
 TEST_F(AlbumBuild, StopFinishesTheCurrentPhotoAndStillWritesThePage) {
@@ -151,13 +154,15 @@ TEST_F(AlbumBuild, StopFinishesTheCurrentPhotoAndStillWritesThePage) {
         if (count == 3)
             state.stopRequested = true;
     };
-    runBuildCommand(state, window);
+    const BuildOutcome built = build();
 
+    EXPECT_EQ(built.ending, Ending::Stopped);
+    EXPECT_EQ(built.photosBuilt, 2);
     EXPECT_TRUE(fileExists(output + "b.jpg"));
     EXPECT_TRUE(fileExists(output + "sm_b.jpg"));
     EXPECT_FALSE(fileExists(output + "c.jpg"));
     EXPECT_EQ(state.catalogue[1].caption, "b.jpg");
-    EXPECT_FALSE(state.catalogue[2].preview);
+    EXPECT_TRUE(state.catalogue[2].previewJpeg.empty());
     EXPECT_EQ(state.catalogue[3].caption, "typed before");
     EXPECT_EQ(window.progressPosition, 1);
     EXPECT_NE(page().find("d.jpg"), std::string::npos);
@@ -168,23 +173,23 @@ TEST_F(AlbumBuild, StopBeforeTheFirstPhotoProcessesNone) {
     writePhoto(input + "a.jpg", 60, 40, "", "");
     load({"a.jpg"});
     window.onProcessEvents = [&](int) { state.stopRequested = true; };
-    runBuildCommand(state, window);
+    EXPECT_EQ(build().photosBuilt, 0);
     EXPECT_FALSE(fileExists(output + "a.jpg"));
     EXPECT_TRUE(fileExists(output + "index.html"));
 }
 
 TEST_F(AlbumBuild, RefusalsChangeNothing) {
-    runBuildCommand(state, window); // empty catalogue
+    EXPECT_EQ(build().ending, Ending::Refused); // empty catalogue
     load({"a.jpg"});
     window.settings.photoSizeText = "800";
-    runBuildCommand(state, window);
+    EXPECT_EQ(build().ending, Ending::Refused);
     window.settings.photoSizeText = "800x600";
     window.settings.inputFolder = dir.file("gone/");
     window.settings.outputFolder = dir.file("gone too/");
     state.resolutionChanged = true;
-    runBuildCommand(state, window);
+    EXPECT_EQ(build().ending, Ending::Refused);
     window.settings.inputFolder = input;
-    runBuildCommand(state, window);
+    EXPECT_FALSE(build().pageReached);
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{
                   "message Chyba warning ok: Nejsou načteny zádné snímky!\r\nMusíte nejdřív "
@@ -200,8 +205,11 @@ TEST_F(AlbumBuild, ACorruptPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
     writeFileBytes(input + "b.jpg", "this is no photo");
     writePhoto(input + "c.jpg", 80, 60, "", "");
     load({"a.jpg", "b.jpg", "c.jpg"});
-    runBuildCommand(state, window);
+    const BuildOutcome built = build();
 
+    EXPECT_EQ(built.ending, Ending::Failed);
+    EXPECT_FALSE(built.loopEnded) << "the comment editor is not handed the photos";
+    EXPECT_EQ(built.error.rfind(input + "b.jpg: ", 0), 0u) << built.error;
     EXPECT_TRUE(fileExists(output + "a.jpg"));
     EXPECT_FALSE(fileExists(output + "c.jpg"));
     EXPECT_FALSE(fileExists(output + "index.html"));
@@ -210,15 +218,31 @@ TEST_F(AlbumBuild, ACorruptPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
     const std::string message = window.messages().front();
     EXPECT_EQ(message.rfind("message Vistarel error ok: " + input + "b.jpg", 0), 0u) << message;
     EXPECT_FALSE(window.buildRunning);
-    EXPECT_EQ(std::find(window.calls.begin(), window.calls.end(), "build finished 3"),
-              window.calls.end());
+}
+
+TEST_F(AlbumBuild, RunningOutOfMemoryEndsTheBuildNamingThePhotoAndRestoresTheButtons) {
+    writePhoto(input + "a.jpg", 80, 60, "", "");
+    writePhoto(input + "b.jpg", 1600, 1200, "", "");
+    load({"a.jpg", "b.jpg"});
+    {
+        // The decoded b.jpg needs 5.76 MB at once; nothing else of the build does.
+        const FailingAllocations failing(4'000'000);
+        const BuildOutcome built = build();
+        EXPECT_EQ(built.ending, Ending::Failed);
+        EXPECT_EQ(built.error, input + "b.jpg: Out of memory");
+    }
+    EXPECT_EQ(window.messages(),
+              std::vector<std::string>{"message Vistarel error ok: " + input + "b.jpg: Out of memory."});
+    EXPECT_FALSE(window.buildRunning);
+    EXPECT_TRUE(fileExists(output + "a.jpg"));
+    EXPECT_FALSE(fileExists(output + "index.html"));
 }
 
 TEST_F(AlbumBuild, DemoPhotosKeepTheirCzechCaptions) {
     writeDemoPhotos(input, 0.1);
     for (const auto& photo : demoPhotos())
-        state.catalogue.push_back(PhotoRecord{photo.fileName, {}, 0, 0, 0, 0, nullptr});
-    runBuildCommand(state, window);
+        state.catalogue.push_back(PhotoRecord{photo.fileName, {}, 0, 0, 0, 0, {}});
+    build();
     for (std::size_t i = 0; i < demoPhotos().size(); ++i)
         EXPECT_EQ(state.catalogue[i].caption, demoPhotos()[i].caption);
 }

@@ -1,6 +1,5 @@
 #include "album/ImageScaling.h"
 
-#include "RecordingWindow.h"
 #include "TestPhotos.h"
 
 #include <gtest/gtest.h>
@@ -56,73 +55,32 @@ protected:
         state.photoSize = 800;
         state.thumbSize = 100;
         state.previewHeight = 186;
-        state.catalogue.resize(2);
     }
-    JpegImage photo(int width, int height) {
-        JpegImage image;
-        image.assign(testing::makeTestRaster(width, height, 4));
-        return image;
+    static Raster photo(int width, int height) { return testing::makeTestRaster(width, height, 4); }
+    std::string sizes(int width, int height) {
+        renderScaled(photo(width, height), pictures, state);
+        auto text = [](const Raster& r) {
+            return std::to_string(r.width) + "x" + std::to_string(r.height);
+        };
+        return text(pictures.photo) + " " + text(pictures.thumbnail) + " " + text(pictures.preview);
     }
     AlbumState state;
-    Raster raster;
+    ScaledPictures pictures;
 };
 
-TEST_F(RenderScaled, WritesTheRecordFieldsOfItsMode) {
-    const JpegImage source = photo(1024, 768);
-    renderScaled(source, raster, ScaleMode::Photo, 1, state);
-    EXPECT_EQ(raster.width, 800);
-    EXPECT_EQ(raster.height, 600);
-    renderScaled(source, raster, ScaleMode::Thumbnail, 1, state);
-    EXPECT_EQ(raster.width, 100);
-    EXPECT_EQ(raster.height, 75);
-    renderScaled(source, raster, ScaleMode::Preview, 1, state);
-    EXPECT_EQ(raster.width, 248);
-    EXPECT_EQ(raster.height, 186);
-    EXPECT_EQ(raster.pixels.size(), 248u * 186 * 3);
+TEST_F(RenderScaled, SizesEachPictureByItsRule) {
+    EXPECT_EQ(sizes(1024, 768), "800x600 100x75 248x186");
+    EXPECT_EQ(sizes(800, 300), "800x300 100x38 496x186") << "the longer side equals the size";
+    EXPECT_EQ(sizes(799, 300), "799x300 100x38 495x186");
+    EXPECT_EQ(sizes(300, 800), "300x800 38x100 70x186");
+    EXPECT_EQ(pictures.preview.pixels.size(), 70u * 186 * 3);
 
-    const PhotoRecord& record = state.catalogue[1];
-    EXPECT_EQ(record.photoWidth, 800);
-    EXPECT_EQ(record.photoHeight, 600);
-    EXPECT_EQ(record.thumbWidth, 100);
-    EXPECT_EQ(record.thumbHeight, 75);
-    EXPECT_EQ(state.catalogue[0].photoWidth, 0) << "other records untouched";
-}
-
-TEST_F(RenderScaled, NeverEnlargesThePhotoButEnlargesTheThumbnail) {
-    const JpegImage source = photo(50, 40);
-    renderScaled(source, raster, ScaleMode::Photo, 0, state);
-    EXPECT_EQ(raster.pixels, source.picture().pixels) << "same size, same pixels";
-    renderScaled(source, raster, ScaleMode::Thumbnail, 0, state);
-    renderScaled(source, raster, ScaleMode::Preview, 0, state);
-    EXPECT_EQ(raster.width, 232);
-    const PhotoRecord& record = state.catalogue[0];
+    PhotoRecord record;
+    EXPECT_EQ(sizes(50, 40), "50x40 100x80 232x186") << "the photo is never enlarged";
+    EXPECT_EQ(pictures.photo.pixels, photo(50, 40).pixels) << "same size, same pixels";
+    recordScaledSizes(pictures, record);
     EXPECT_EQ(record.photoWidth * 1000 + record.photoHeight, 50 * 1000 + 40);
     EXPECT_EQ(record.thumbWidth * 1000 + record.thumbHeight, 100 * 1000 + 80);
-}
-
-TEST_F(RenderScaled, LongerSideEqualToThePhotoSizeKeepsItsSize) {
-    for (auto [width, height] : {std::pair{800, 300}, {799, 300}, {300, 800}}) {
-        renderScaled(photo(width, height), raster, ScaleMode::Photo, 0, state);
-        EXPECT_EQ(state.catalogue[0].photoWidth, width);
-        EXPECT_EQ(state.catalogue[0].photoHeight, height);
-    }
-}
-
-TEST_F(RenderScaled, ThinPhotoKeepsAtLeastOnePixel) {
-    renderScaled(photo(1000, 1), raster, ScaleMode::Thumbnail, 0, state);
-    EXPECT_EQ(state.catalogue[0].thumbWidth, 100);
-    EXPECT_EQ(state.catalogue[0].thumbHeight, 1);
-    EXPECT_EQ(raster.height, 1);
-}
-
-TEST(EncodeJpeg, HandsACopyAndTheQualityToTheTarget) {
-    testing::RecordingWindow window;
-    Raster raster = testing::makeTestRaster(9, 7, 1);
-    JpegImage target;
-    encodeJpeg(raster, target, 37, window);
-    EXPECT_EQ(target.picture().pixels, raster.pixels);
-    EXPECT_EQ(target.quality(), 37);
-    EXPECT_TRUE(window.calls.empty());
 }
 
 } // namespace

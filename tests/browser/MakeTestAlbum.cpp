@@ -8,7 +8,7 @@
 // blanks, with the two texts as hexadecimal UTF-8 bytes ("-" for an empty text).
 // The program folder's css/ holds the style "album.css".
 
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 #include "TestPhotos.h"
 
 #include "common/FileSystem.h"
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     try {
         std::ifstream description(argv[3]);
         std::string line;
-        RecordingWindow window;
+        RecordingFrontEnd window;
         window.settings.outputFolder = withTrailingSeparator(argv[1]);
         window.settings.styleName = "album.css";
         std::getline(description, line);
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
 
         writePictures(window.settings.outputFolder, state.catalogue);
         setProgramFolder(argv[2]);
-        runCodeOnlyCommandShowingErrors(state, window);
+        runCodeOnlyCommand(state, window.settings, window);
         for (const auto& message : window.messages())
             std::cerr << message << '\n';
         return window.messages().empty() ? 0 : 1;

@@ -1,5 +1,5 @@
 #include "ExpectedPage.h"
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 #include "TempFolder.h"
 
 #include "common/Error.h"
@@ -30,13 +30,13 @@ PhotoRecord record(const std::string& name, int tw, int th, int pw, int ph,
 class AlbumPageWriterTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    RecordingWindow window;
+    RecordingFrontEnd window;
     AlbumState state;
 
     void SetUp() override { window.settings.outputFolder = folder.path(); }
     std::string page() const { return readFileBytes(folder.file("index.html")); }
     std::string writePage() {
-        WriteAlbumPage(state, window);
+        AlbumPageWriter(state, window.settings).WriteAlbumPage();
         return page();
     }
 };
@@ -105,21 +105,12 @@ TEST_F(AlbumPageWriterTest, AlbumNameGoesIntoTitleAndHeadingAsTyped) {
     }
 }
 
-TEST_F(AlbumPageWriterTest, NotifiesAndClearsTheFlagBeforeWriting) {
-    state.captionsEdited = true;
-    WriteAlbumPage(state, window);
-    EXPECT_EQ(window.calls, std::vector<std::string>{"page written"});
-    EXPECT_FALSE(state.captionsEdited);
-}
-
 TEST_F(AlbumPageWriterTest, MissingOutputFolderDoesNothing) {
     for (const std::string& missing : {folder.path() + "nowhere/", std::string()}) {
         window.settings.outputFolder = missing;
         state.captionsEdited = true;
-        WriteAlbumPage(state, window);
-        EXPECT_TRUE(window.calls.empty());
+        AlbumPageWriter(state, window.settings).WriteAlbumPage();
         EXPECT_TRUE(state.captionsEdited);
-        EXPECT_FALSE(window.codeOnlyEnabled);
     }
     EXPECT_FALSE(std::filesystem::exists(folder.file("nowhere")));
     EXPECT_FALSE(std::filesystem::exists("index.html"));
@@ -129,14 +120,13 @@ TEST_F(AlbumPageWriterTest, FileThatCannotBeCreatedThrowsTheProgramsText) {
     std::filesystem::create_directory(folder.file("index.html"));
     state.captionsEdited = true;
     try {
-        WriteAlbumPage(state, window);
+        AlbumPageWriter(state, window.settings).WriteAlbumPage();
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.text(),
                   "Cannot create file \"" + folder.file("index.html") + "\". Is a directory");
     }
     EXPECT_FALSE(state.captionsEdited);
-    EXPECT_EQ(window.calls, std::vector<std::string>{"page written"});
 }
 
 } // namespace

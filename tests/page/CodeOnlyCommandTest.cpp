@@ -1,4 +1,4 @@
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 #include "TempFolder.h"
 
 #include "common/Error.h"
@@ -24,7 +24,7 @@ class CodeOnlyCommandTest : public ::testing::Test {
 protected:
     TempFolder program;
     TempFolder output;
-    RecordingWindow window;
+    RecordingFrontEnd window;
     AlbumState state;
 
     void SetUp() override {
@@ -42,24 +42,26 @@ protected:
 
     bool exists(const std::string& name) const { return fileExists(output.file(name)); }
     std::string read(const std::string& name) const { return readFileBytes(output.file(name)); }
+    PageOutcome run() { return runCodeOnlyCommand(state, window.settings, window); }
 };
 
 TEST_F(CodeOnlyCommandTest, WritesPageAndStyleFromTheCatalogueAsItStands) {
     state.captionsEdited = true;
-    runCodeOnlyCommand(state, window);
+    const PageOutcome outcome = run();
+    EXPECT_EQ(outcome.ending, Ending::Done);
+    EXPECT_TRUE(outcome.pageReached);
     EXPECT_NE(read("index.html").find("'after the build'"), std::string::npos);
     EXPECT_EQ(read("color.css"), "body {color: #000000;}\r\n");
     EXPECT_FALSE(state.captionsEdited);
     EXPECT_TRUE(window.messages().empty());
-    EXPECT_TRUE(window.codeOnlyEnabled);
     EXPECT_EQ(state.thumbSize, 100); // the gate refreshes the sizes
     EXPECT_EQ(state.photoSize, 800);
 }
 
 TEST_F(CodeOnlyCommandTest, ChangedSizesShowTheNoticeEveryTimeAndKeepTheFlag) {
     state.resolutionChanged = true;
-    runCodeOnlyCommand(state, window);
-    runCodeOnlyCommand(state, window);
+    run();
+    run();
     EXPECT_EQ(window.messages(), (std::vector<std::string>{kNotice, kNotice}));
     EXPECT_TRUE(state.resolutionChanged);
     EXPECT_TRUE(exists("index.html"));
@@ -69,7 +71,7 @@ TEST_F(CodeOnlyCommandTest, UnreadableSizeTextStopsBeforeThePage) {
     state.resolutionChanged = true;
     state.captionsEdited = true;
     window.settings.thumbSizeText = "";
-    runCodeOnlyCommand(state, window);
+    run();
     EXPECT_EQ(window.messages(), (std::vector<std::string>{kNotice, kSizeError}));
     EXPECT_FALSE(exists("index.html"));
     EXPECT_FALSE(exists("color.css"));
@@ -79,7 +81,7 @@ TEST_F(CodeOnlyCommandTest, UnreadableSizeTextStopsBeforeThePage) {
 TEST_F(CodeOnlyCommandTest, MissingOutputFolderWritesAndShowsNothing) {
     for (const std::string& missing : {output.path() + "gone/", std::string()}) {
         window.settings.outputFolder = missing;
-        runCodeOnlyCommand(state, window);
+        EXPECT_FALSE(run().pageReached);
     }
     EXPECT_TRUE(window.calls.empty());
     EXPECT_FALSE(std::filesystem::exists(output.file("gone")));
@@ -90,7 +92,7 @@ TEST_F(CodeOnlyCommandTest, MissingStyleLeavesAnOlderColorCss) {
     for (const char* style : {"", "deleted.css"}) {
         writeFileBytes(output.file("color.css"), "older");
         window.settings.styleName = style;
-        runCodeOnlyCommand(state, window);
+        run();
         EXPECT_EQ(read("color.css"), "older");
         EXPECT_TRUE(exists("index.html"));
     }
@@ -99,23 +101,22 @@ TEST_F(CodeOnlyCommandTest, MissingStyleLeavesAnOlderColorCss) {
 
 TEST_F(CodeOnlyCommandTest, FailedCopyPassesSilently) {
     std::filesystem::create_directory(output.file("color.css"));
-    runCodeOnlyCommand(state, window);
+    run();
     EXPECT_TRUE(window.messages().empty());
     EXPECT_TRUE(exists("index.html"));
 }
 
 TEST_F(CodeOnlyCommandTest, PageThatCannotBeCreatedEndsTheCommandBeforeTheStyle) {
     std::filesystem::create_directory(output.file("index.html"));
-    EXPECT_THROW(runCodeOnlyCommand(state, window), Error);
-    EXPECT_FALSE(exists("color.css"));
-
-    window.calls.clear();
-    runCodeOnlyCommandShowingErrors(state, window);
+    const PageOutcome outcome = run();
+    const std::string text =
+        "Cannot create file \"" + output.file("index.html") + "\". Is a directory";
+    EXPECT_EQ(outcome.ending, Ending::Failed);
+    EXPECT_EQ(outcome.error, text);
+    EXPECT_TRUE(outcome.pageReached) << "the code-only command stays enabled";
     EXPECT_EQ(window.messages(),
-              std::vector<std::string>{"message Vistarel error ok: Cannot create file \"" +
-                                       output.file("index.html") + "\". Is a directory."});
+              std::vector<std::string>{"message Vistarel error ok: " + text + "."});
     EXPECT_FALSE(exists("color.css"));
-    EXPECT_TRUE(window.codeOnlyEnabled);
 }
 
 TEST_F(CodeOnlyCommandTest, PublishStyleReplacesColorCssByteForByte) {

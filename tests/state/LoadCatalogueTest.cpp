@@ -2,14 +2,14 @@
 
 #include "common/FileSystem.h"
 
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 #include "TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace vistarel;
-using vistarel::testing::RecordingWindow;
+using vistarel::testing::RecordingFrontEnd;
 using vistarel::testing::TempFolder;
 
 namespace {
@@ -22,7 +22,7 @@ const std::string kQuestion =
 
 struct LoadTest : ::testing::Test {
     TempFolder dir;
-    RecordingWindow window;
+    RecordingFrontEnd window;
     AlbumState state;
     std::string input = dir.subfolder("in");
     std::string output = dir.subfolder("out");
@@ -31,6 +31,7 @@ struct LoadTest : ::testing::Test {
         window.settings.inputFolder = input;
         window.settings.outputFolder = output;
     }
+    LoadOutcome load() { return loadCatalogue(state, window.settings, window); }
     void addFiles(std::initializer_list<const char*> names) {
         for (const char* name : names)
             writeFileBytes(input + name, "x");
@@ -48,31 +49,32 @@ struct LoadTest : ::testing::Test {
 TEST_F(LoadTest, TakesJpgFilesInAnyCaseSortedAsAFileManagerShowsThem) {
     addFiles({"b.JPG", "a.jpg", "c.jpeg", "D.Jpg", "notes.txt", "sm_a.jpg"});
     std::filesystem::create_directory(input + "folder.jpg");
-    loadCatalogue(state, window);
+    const LoadOutcome loaded = load();
+    EXPECT_EQ(loaded.ending, Ending::Done);
+    EXPECT_EQ(loaded.photoCount, 4);
     EXPECT_EQ(names(), (std::vector<std::string>{"a.jpg", "b.JPG", "D.Jpg", "sm_a.jpg"}));
-    EXPECT_EQ(window.calls, (std::vector<std::string>{
-                                "message Info information ok: Načteno 4 snímků", "build enabled"}));
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"message Info information ok: Načteno 4 snímků"}));
     const auto& first = state.catalogue.front();
     EXPECT_TRUE(first.caption.empty());
     EXPECT_EQ(first.photoWidth + first.photoHeight + first.thumbWidth + first.thumbHeight, 0);
-    EXPECT_FALSE(first.preview);
+    EXPECT_TRUE(first.previewJpeg.empty());
 }
 
 TEST_F(LoadTest, OnePhotoStillSaysSnimku) {
     addFiles({"only.jpg"});
-    loadCatalogue(state, window);
+    load();
     EXPECT_EQ(window.messages().front(), "message Info information ok: Načteno 1 snímků");
 }
 
 TEST_F(LoadTest, AFolderWithoutPhotosEmptiesTheCatalogueAndStillEnablesTheBuild) {
     state.catalogue.resize(3);
-    state.catalogue[0].preview = std::make_unique<JpegImage>();
-    loadCatalogue(state, window);
+    state.catalogue[0].previewJpeg = "x";
+    EXPECT_EQ(load().ending, Ending::Done);
     EXPECT_TRUE(state.catalogue.empty());
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{
-                  "message Info information ok: Složka neobsahuje obrázky typu *.JPG!",
-                  "build enabled"}));
+                  "message Info information ok: Složka neobsahuje obrázky typu *.JPG!"}));
 }
 
 TEST_F(LoadTest, AMissingInputFolderChangesNothing) {
@@ -80,7 +82,7 @@ TEST_F(LoadTest, AMissingInputFolderChangesNothing) {
     for (const std::string& folder : {std::string(), dir.file("gone/")}) {
         window.calls.clear();
         window.settings.inputFolder = folder;
-        loadCatalogue(state, window);
+        EXPECT_EQ(load().ending, Ending::Refused);
         EXPECT_EQ(state.catalogue.size(), 2u);
         EXPECT_EQ(window.calls, (std::vector<std::string>{
                                     "message Chyba warning ok: Vstupní složka neexistuje!"}));
@@ -92,7 +94,7 @@ TEST_F(LoadTest, EqualFoldersAreRefusedAndTheQuestionIsStillAsked) {
     window.settings.outputFolder = input;
     state.captionsEdited = true;
     window.answers = {MessageAnswer::Yes};
-    loadCatalogue(state, window);
+    load();
     EXPECT_EQ(window.calls, (std::vector<std::string>{kSameFolders, kQuestion}));
     EXPECT_TRUE(state.catalogue.empty());
     EXPECT_TRUE(state.captionsEdited);
@@ -105,7 +107,7 @@ TEST_F(LoadTest, TwoTextsNamingTheSameFolderAreRefusedToo) {
         SCOPED_TRACE(same);
         window.calls.clear();
         window.settings.outputFolder = same;
-        loadCatalogue(state, window);
+        load();
         EXPECT_EQ(window.calls, std::vector<std::string>{kSameFolders});
         EXPECT_TRUE(state.catalogue.empty());
     }
@@ -116,18 +118,18 @@ TEST_F(LoadTest, EditedCaptionsAskFirstAndNoKeepsThem) {
     state.catalogue.resize(1);
     state.catalogue[0].caption = "kept";
     state.captionsEdited = true;
-    loadCatalogue(state, window); // no answer queued: No
+    load(); // no answer queued: No
     EXPECT_EQ(window.calls, std::vector<std::string>{kQuestion});
     EXPECT_EQ(state.catalogue[0].caption, "kept");
 
     window.calls.clear();
     window.answers = {MessageAnswer::Yes};
-    loadCatalogue(state, window);
+    load();
     EXPECT_EQ(window.calls.front(), kQuestion);
     EXPECT_EQ(names(), std::vector<std::string>{"a.jpg"});
     // Only writing the page clears the flag, so the next load asks again.
     EXPECT_TRUE(state.captionsEdited);
     window.calls.clear();
-    loadCatalogue(state, window);
+    load();
     EXPECT_EQ(window.calls, std::vector<std::string>{kQuestion});
 }

@@ -1,11 +1,11 @@
 #include "state/SizeSettings.h"
 
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 
 #include <gtest/gtest.h>
 
 using namespace vistarel;
-using vistarel::testing::RecordingWindow;
+using vistarel::testing::RecordingFrontEnd;
 
 TEST(ParseSizeText, AcceptedFormsGiveTheLargerNumber) {
     const std::pair<const char*, int> cases[] = {
@@ -40,12 +40,12 @@ TEST(ParseSizeText, RejectedForms) {
 }
 
 TEST(ReadSizeSettings, StoresBothSizesAndThePreviewHeight) {
-    RecordingWindow window;
+    RecordingFrontEnd window;
     window.settings.thumbSizeText = "120x90";
     window.settings.photoSizeText = "640x480";
-    window.previewHeight = 186;
+    window.settings.previewHeight = 186;
     AlbumState state;
-    EXPECT_TRUE(readSizeSettings(state, window));
+    EXPECT_TRUE(readSizeSettings(state, window.settings, window));
     EXPECT_EQ(state.thumbSize, 120);
     EXPECT_EQ(state.photoSize, 640);
     EXPECT_EQ(state.previewHeight, 186);
@@ -53,13 +53,13 @@ TEST(ReadSizeSettings, StoresBothSizesAndThePreviewHeight) {
 }
 
 TEST(ReadSizeSettings, AValueThatParsedBeforeTheFailingOneStays) {
-    RecordingWindow window;
+    RecordingFrontEnd window;
     window.settings.thumbSizeText = "160x120";
     window.settings.photoSizeText = "800X600";
     AlbumState state;
     state.photoSize = 1024;
     state.thumbSize = 100;
-    EXPECT_FALSE(readSizeSettings(state, window));
+    EXPECT_FALSE(readSizeSettings(state, window.settings, window));
     EXPECT_EQ(state.thumbSize, 160);
     EXPECT_EQ(state.photoSize, 1024);
     EXPECT_EQ(window.messages(),
@@ -68,7 +68,7 @@ TEST(ReadSizeSettings, AValueThatParsedBeforeTheFailingOneStays) {
     window.calls.clear();
     window.settings.thumbSizeText = "bad";
     window.settings.photoSizeText = "320x240";
-    EXPECT_FALSE(readSizeSettings(state, window));
+    EXPECT_FALSE(readSizeSettings(state, window.settings, window));
     EXPECT_EQ(state.photoSize, 1024); // not reached
     EXPECT_EQ(window.messages().size(), 1u);
 }
@@ -76,16 +76,16 @@ TEST(ReadSizeSettings, AValueThatParsedBeforeTheFailingOneStays) {
 TEST(ReadSizeSettings, SizesThatGiveNoPictureOrExhaustMemoryAreRefused) {
     for (const char* text : {"0x0", "-800x-600", "16385x100", "$7FFFFFFFx1"}) {
         SCOPED_TRACE(text);
-        RecordingWindow window;
+        RecordingFrontEnd window;
         window.settings.photoSizeText = text;
         AlbumState state;
-        EXPECT_FALSE(readSizeSettings(state, window));
+        EXPECT_FALSE(readSizeSettings(state, window.settings, window));
         EXPECT_EQ(state.photoSize, 0);
         EXPECT_EQ(window.messages().size(), 1u);
     }
-    RecordingWindow window;
+    RecordingFrontEnd window;
     window.settings.photoSizeText = "16384x1";
     AlbumState state;
-    EXPECT_TRUE(readSizeSettings(state, window));
+    EXPECT_TRUE(readSizeSettings(state, window.settings, window));
     EXPECT_EQ(state.photoSize, 16384);
 }

@@ -1,6 +1,6 @@
 #include "styles/HtmlColor.h"
 
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ TEST(HtmlColor, ParsesValidAndRefusesInvalidTexts) {
 }
 
 TEST(HtmlColor, InvalidTextWarnsAndBecomesBlack) {
-    testing::RecordingWindow window;
+    testing::RecordingFrontEnd window;
     std::string valid = "#ff8000zz";
     EXPECT_EQ(HtmlToColor(valid, window), 33023u);
     EXPECT_EQ(valid, "#ff8000zz");

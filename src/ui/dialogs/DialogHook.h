@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/WindowOps.h"
+#include "common/FrontEnd.h"
 
 #include <QColor>
 #include <QString>

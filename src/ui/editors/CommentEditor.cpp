@@ -1,5 +1,8 @@
 #include "ui/editors/CommentEditor.h"
 
+#include "common/Error.h"
+#include "image/JpegDecoder.h"
+
 #include "ui/controls/ControlFactory.h"
 #include "ui/dialogs/DialogHook.h"
 #include "ui/button/LbSpeedButton.h"
@@ -23,10 +26,16 @@ std::string fieldToCaption(const QPlainTextEdit& field) {
     return field.toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
 }
 
+// Previews are kept compressed; one is decoded only while it is shown.
 QImage previewImage(const PhotoRecord& record) {
-    if (!record.preview || record.preview->empty())
+    if (record.previewJpeg.empty())
         return {};
-    const Raster& picture = record.preview->picture();
+    Raster picture;
+    try {
+        decodeJpegBytes(record.previewJpeg, picture);
+    } catch (const Error&) {
+        return {}; // our own encoder wrote it; a blank box is all that can go wrong
+    }
     return QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 3,
                   QImage::Format_RGB888)
         .copy();
@@ -34,66 +43,70 @@ QImage previewImage(const PhotoRecord& record) {
 
 } // namespace
 
+int CommentEditor::previewBoxHeight() const {
+    return imgKoment->height();
+}
+
 CommentEditor::CommentEditor(AlbumState& state, QWidget* parent) : QWidget(parent), state_(state) {
     createControls();
-    setTabOrder(mmKoment_, sbKomentare_);
-    connect(sbKomentare_, &QScrollBar::valueChanged, this, &CommentEditor::sbKomentareChange);
-    connect(imgKoment_, &PictureBox::clicked, this, &CommentEditor::imgKomentClick);
-    connect(btnDelKoment_, &QAbstractButton::clicked, this, &CommentEditor::btnDelKomentClick);
+    setTabOrder(mmKoment, sbKomentare);
+    connect(sbKomentare, &QScrollBar::valueChanged, this, &CommentEditor::sbKomentareChange);
+    connect(imgKoment, &PictureBox::clicked, this, &CommentEditor::imgKomentClick);
+    connect(btnDelKoment, &QAbstractButton::clicked, this, &CommentEditor::btnDelKomentClick);
 }
 
 void CommentEditor::createControls() {
-    imgKoment_ = new PictureBox(this);
-    imgKoment_->setObjectName(QStringLiteral("imgKoment"));
-    imgKoment_->setGeometry(5, 5, 315, 186);
-    imgKoment_->setCursor(Qt::PointingHandCursor);
-    imgKoment_->setToolTip(QStringLiteral("Kliknutím uložíte komentář"));
+    imgKoment = new PictureBox(this);
+    imgKoment->setObjectName(QStringLiteral("imgKoment"));
+    imgKoment->setGeometry(5, 5, 315, 186);
+    imgKoment->setCursor(Qt::PointingHandCursor);
+    imgKoment->setToolTip(QStringLiteral("Kliknutím uložíte komentář"));
 
-    sbKomentare_ = new QScrollBar(Qt::Horizontal, this);
-    sbKomentare_->setObjectName(QStringLiteral("sbKomentare"));
-    sbKomentare_->setGeometry(7, 198, 310, 16);
-    sbKomentare_->setRange(0, 0);
-    sbKomentare_->setSingleStep(1);
-    sbKomentare_->setPageStep(1);
-    sbKomentare_->setFocusPolicy(Qt::TabFocus);
+    sbKomentare = new QScrollBar(Qt::Horizontal, this);
+    sbKomentare->setObjectName(QStringLiteral("sbKomentare"));
+    sbKomentare->setGeometry(7, 198, 310, 16);
+    sbKomentare->setRange(0, 0);
+    sbKomentare->setSingleStep(1);
+    sbKomentare->setPageStep(1);
+    sbKomentare->setFocusPolicy(Qt::TabFocus);
 
-    mmKoment_ = new QPlainTextEdit(this);
-    mmKoment_->setObjectName(QStringLiteral("mmKoment"));
-    mmKoment_->setGeometry(9, 221, 308, 44);
-    mmKoment_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mmKoment_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    mmKoment_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    mmKoment_->setTabChangesFocus(true);
+    mmKoment = new QPlainTextEdit(this);
+    mmKoment->setObjectName(QStringLiteral("mmKoment"));
+    mmKoment->setGeometry(9, 221, 308, 44);
+    mmKoment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mmKoment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mmKoment->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    mmKoment->setTabChangesFocus(true);
 
-    btnDelKoment_ = makeFlatButton(this, "btnDelKoment", {23, 271, 163, 23},
+    btnDelKoment = makeFlatButton(this, "btnDelKoment", {23, 271, 163, 23},
                                    QStringLiteral("Smazat všechny komentáře"),
                                    QStringLiteral("delete-captions"));
 
-    lblKomentare_ = new QLabel(kStartLabel, this);
-    lblKomentare_->setObjectName(QStringLiteral("lblKomentare"));
-    lblKomentare_->setGeometry(197, 276, 115, 13);
-    lblKomentare_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblKomentare = new QLabel(kStartLabel, this);
+    lblKomentare->setObjectName(QStringLiteral("lblKomentare"));
+    lblKomentare->setGeometry(197, 276, 115, 13);
+    lblKomentare->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 PhotoRecord* CommentEditor::currentRecord() {
-    const auto position = static_cast<std::size_t>(sbKomentare_->value());
+    const auto position = static_cast<std::size_t>(sbKomentare->value());
     return position < state_.catalogue.size() ? &state_.catalogue[position] : nullptr;
 }
 
 void CommentEditor::sbKomentareChange() {
-    showPhoto(sbKomentare_->value());
+    showPhoto(sbKomentare->value());
 }
 
 // Picture, label, field and focus, in that order. A position beyond the catalogue shows
 // nothing rather than reading a record that is not there.
 void CommentEditor::showPhoto(int position) {
     const PhotoRecord* record = currentRecord();
-    imgKoment_->setPicture(record ? previewImage(*record) : QImage());
-    lblKomentare_->setText(
-        QStringLiteral("Obrázek %1/%2").arg(position + 1).arg(sbKomentare_->maximum() + 1));
-    mmKoment_->setPlainText(record ? captionToField(record->caption) : QString());
+    imgKoment->setPicture(record ? previewImage(*record) : QImage());
+    lblKomentare->setText(
+        QStringLiteral("Obrázek %1/%2").arg(position + 1).arg(sbKomentare->maximum() + 1));
+    mmKoment->setPlainText(record ? captionToField(record->caption) : QString());
     if (isVisible())
-        mmKoment_->setFocus();
+        mmKoment->setFocus();
 }
 
 void CommentEditor::imgKomentClick() {
@@ -101,9 +114,9 @@ void CommentEditor::imgKomentClick() {
     if (!record)
         return;
     state_.captionsEdited = true;
-    record->caption = fieldToCaption(*mmKoment_);
-    if (sbKomentare_->value() < sbKomentare_->maximum())
-        sbKomentare_->setValue(sbKomentare_->value() + 1);
+    record->caption = fieldToCaption(*mmKoment);
+    if (sbKomentare->value() < sbKomentare->maximum())
+        sbKomentare->setValue(sbKomentare->value() + 1);
 }
 
 void CommentEditor::btnDelKomentClick() {
@@ -125,22 +138,22 @@ void CommentEditor::ShowFirstPhoto(int photoCount) {
         return;
     }
     {
-        const QSignalBlocker quiet(sbKomentare_);
-        sbKomentare_->setRange(0, available - 1);
-        sbKomentare_->setValue(0);
+        const QSignalBlocker quiet(sbKomentare);
+        sbKomentare->setRange(0, available - 1);
+        sbKomentare->setValue(0);
     }
     showPhoto(0);
 }
 
 void CommentEditor::resetToStart() {
     {
-        const QSignalBlocker quiet(sbKomentare_);
-        sbKomentare_->setRange(0, 0);
-        sbKomentare_->setValue(0);
+        const QSignalBlocker quiet(sbKomentare);
+        sbKomentare->setRange(0, 0);
+        sbKomentare->setValue(0);
     }
-    imgKoment_->setPicture(QImage());
-    lblKomentare_->setText(kStartLabel);
-    mmKoment_->clear();
+    imgKoment->setPicture(QImage());
+    lblKomentare->setText(kStartLabel);
+    mmKoment->clear();
 }
 
 } // namespace vistarel

@@ -25,6 +25,9 @@ public:
     // A new catalogue was loaded: back to the start state ("Obrázek 0/0", nothing shown).
     void resetToStart();
 
+    // Previews are made to fill this height.
+    int previewBoxHeight() const;
+
 private slots:
     void sbKomentareChange();
     void imgKomentClick();
@@ -37,11 +40,11 @@ private:
     PhotoRecord* currentRecord();
 
     AlbumState& state_;
-    PictureBox* imgKoment_ = nullptr;
-    QScrollBar* sbKomentare_ = nullptr;
-    QPlainTextEdit* mmKoment_ = nullptr;
-    TLbSpeedButton* btnDelKoment_ = nullptr;
-    QLabel* lblKomentare_ = nullptr;
+    PictureBox* imgKoment = nullptr;
+    QScrollBar* sbKomentare = nullptr;
+    QPlainTextEdit* mmKoment = nullptr;
+    TLbSpeedButton* btnDelKoment = nullptr;
+    QLabel* lblKomentare = nullptr;
 };
 
 } // namespace vistarel

@@ -64,39 +64,39 @@ StyleEditor::StyleEditor(QWidget* parent) : QWidget(parent) {
 }
 
 void StyleEditor::createList() {
-    lvStyl_ = new QTableWidget(kStyleRowCount, ColumnCount, this);
-    lvStyl_->setObjectName(QStringLiteral("lvStyl"));
-    lvStyl_->setItemDelegate(new StyleCellDelegate(lvStyl_));
-    lvStyl_->setHorizontalHeaderLabels(
+    lvStyl = new QTableWidget(kStyleRowCount, ColumnCount, this);
+    lvStyl->setObjectName(QStringLiteral("lvStyl"));
+    lvStyl->setItemDelegate(new StyleCellDelegate(lvStyl));
+    lvStyl->setHorizontalHeaderLabels(
         {QStringLiteral("Vlastnost"), QStringLiteral("Hodnota"), QString()});
-    lvStyl_->verticalHeader()->hide();
-    lvStyl_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lvStyl_->horizontalHeader()->setHighlightSections(false);
-    lvStyl_->horizontalHeader()->setMinimumSectionSize(kColumnWidths[PickerColumn]);
+    lvStyl->verticalHeader()->hide();
+    lvStyl->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lvStyl->horizontalHeader()->setHighlightSections(false);
+    lvStyl->horizontalHeader()->setMinimumSectionSize(kColumnWidths[PickerColumn]);
     for (int column = 0; column < ColumnCount; ++column)
-        lvStyl_->setColumnWidth(column, kColumnWidths[column]);
-    lvStyl_->setShowGrid(true);
-    lvStyl_->setSelectionMode(QAbstractItemView::NoSelection);
-    lvStyl_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvStyl_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lvStyl_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lvStyl_->setIconSize(QSize(StyleImages::kSize, StyleImages::kSize));
-    lvStyl_->setWordWrap(false);
-    lvStyl_->viewport()->installEventFilter(this);
+        lvStyl->setColumnWidth(column, kColumnWidths[column]);
+    lvStyl->setShowGrid(true);
+    lvStyl->setSelectionMode(QAbstractItemView::NoSelection);
+    lvStyl->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvStyl->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lvStyl->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lvStyl->setIconSize(QSize(StyleImages::kSize, StyleImages::kSize));
+    lvStyl->setWordWrap(false);
+    lvStyl->viewport()->installEventFilter(this);
     // The editor stays where it was opened, so it must not outlive a scroll of the rows.
-    connect(lvStyl_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+    connect(lvStyl->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &StyleEditor::hideEditor);
-    connect(lvStyl_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+    connect(lvStyl->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &StyleEditor::hideEditor);
 }
 
 void StyleEditor::createEditor() {
-    edtStyl_ = new InPlaceEditor(this);
-    edtStyl_->setObjectName(QStringLiteral("edtStyl"));
-    edtStyl_->hide();
-    connect(edtStyl_, &InPlaceEditor::enterPressed, this, [this] { edtStylKeyDown(true); });
-    connect(edtStyl_, &InPlaceEditor::escapePressed, this, [this] { edtStylKeyDown(false); });
-    connect(edtStyl_, &InPlaceEditor::focusLeft, this, &StyleEditor::edtStylExit);
+    edtStyl = new InPlaceEditor(this);
+    edtStyl->setObjectName(QStringLiteral("edtStyl"));
+    edtStyl->hide();
+    connect(edtStyl, &InPlaceEditor::enterPressed, this, [this] { edtStylKeyDown(true); });
+    connect(edtStyl, &InPlaceEditor::escapePressed, this, [this] { edtStylKeyDown(false); });
+    connect(edtStyl, &InPlaceEditor::focusLeft, this, &StyleEditor::edtStylExit);
 }
 
 void StyleEditor::fillRows() {
@@ -104,12 +104,12 @@ void StyleEditor::fillRows() {
         const StyleRow& style = styleRows()[row];
         auto* caption = new QTableWidgetItem(QString::fromUtf8(style.caption));
         caption->setIcon(images_.image(style.sectionIcon));
-        lvStyl_->setItem(row, CaptionColumn, caption);
-        lvStyl_->setItem(row, ValueColumn, new QTableWidgetItem);
+        lvStyl->setItem(row, CaptionColumn, caption);
+        lvStyl->setItem(row, ValueColumn, new QTableWidgetItem);
         auto* picker = new QTableWidgetItem;
         if (isColourRow(row))
             picker->setIcon(images_.image(StyleImages::kColourPicker));
-        lvStyl_->setItem(row, PickerColumn, picker);
+        lvStyl->setItem(row, PickerColumn, picker);
     }
 }
 
@@ -120,12 +120,12 @@ void StyleEditor::fitListFont() {
         if (captionsFit(QFontMetrics(font)))
             break;
     }
-    lvStyl_->setFont(font);
+    lvStyl->setFont(font);
     // The editor shows the text as the list will show it once stored.
-    edtStyl_->setFont(font);
+    edtStyl->setFont(font);
     const int rowHeight = std::max(QFontMetrics(font).height(), StyleImages::kSize) + 4;
-    lvStyl_->verticalHeader()->setMinimumSectionSize(rowHeight);
-    lvStyl_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    lvStyl->verticalHeader()->setMinimumSectionSize(rowHeight);
+    lvStyl->verticalHeader()->setDefaultSectionSize(rowHeight);
 }
 
 bool StyleEditor::captionsFit(const QFontMetrics& metrics) const {
@@ -146,19 +146,19 @@ void StyleEditor::changeEvent(QEvent* event) {
 }
 
 void StyleEditor::resizeEvent(QResizeEvent*) {
-    lvStyl_->setGeometry(kListOrigin.x(), kListOrigin.y(), width() - 2 * kListOrigin.x(),
+    lvStyl->setGeometry(kListOrigin.x(), kListOrigin.y(), width() - 2 * kListOrigin.x(),
                          height() - kListOrigin.y() - kListOrigin.x());
 }
 
 QString StyleEditor::rowValue(int row) const {
     if (row < 0 || row >= kStyleRowCount)
         return {};
-    return lvStyl_->item(row, ValueColumn)->text();
+    return lvStyl->item(row, ValueColumn)->text();
 }
 
 void StyleEditor::setRowValue(int row, const QString& value) {
     if (row >= 0 && row < kStyleRowCount)
-        lvStyl_->item(row, ValueColumn)->setText(value);
+        lvStyl->item(row, ValueColumn)->setText(value);
 }
 
 void StyleEditor::setSwatch(int index, std::uint32_t colour) {
@@ -172,7 +172,7 @@ void StyleEditor::setSwatch(int index, std::uint32_t colour) {
 void StyleEditor::refreshSwatchCells(int index) {
     for (int row = 0; row < kStyleRowCount; ++row) {
         if (swatchOf(row) == index)
-            lvStyl_->item(row, ValueColumn)->setIcon(images_.image(index));
+            lvStyl->item(row, ValueColumn)->setIcon(images_.image(index));
     }
 }
 
@@ -186,12 +186,11 @@ void StyleEditor::newStyle() {
     for (int row = 0; row < kStyleRowCount; ++row)
         setRowValue(row, QString());
     setRowValue(0, QStringLiteral("novy.css"));
-    emit tabRequested(TabStyle);
     paintAllSwatches(windowColour_);
 }
 
 bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lvStyl_->viewport()) {
+    if (watched == lvStyl->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             pressed_ = mouse->button() == Qt::LeftButton;
@@ -216,8 +215,8 @@ void StyleEditor::lvStylMouseDown(const QPoint& position) {
 // last column.
 int StyleEditor::columnAt(int x, int* left) const {
     for (int column = 0; column < ColumnCount; ++column) {
-        const int start = lvStyl_->columnViewportPosition(column);
-        if (start < x && x < start + lvStyl_->columnWidth(column)) {
+        const int start = lvStyl->columnViewportPosition(column);
+        if (start < x && x < start + lvStyl->columnWidth(column)) {
             *left = start;
             return column;
         }
@@ -230,7 +229,7 @@ void StyleEditor::lvStylClick() {
     const int column = columnAt(pressPosition_.x(), &left);
     if (column < 0)
         return;
-    currentRow_ = lvStyl_->rowAt(pressPosition_.y());
+    currentRow_ = lvStyl->rowAt(pressPosition_.y());
     if (currentRow_ < 0)
         return;
     if (column == ValueColumn)
@@ -240,16 +239,16 @@ void StyleEditor::lvStylClick() {
 }
 
 void StyleEditor::openEditor(int row) {
-    const QPoint cell(lvStyl_->columnViewportPosition(ValueColumn),
-                      lvStyl_->rowViewportPosition(row));
-    const QPoint topLeft = lvStyl_->viewport()->mapTo(this, cell);
-    edtStyl_->setGeometry(topLeft.x(), topLeft.y(), lvStyl_->columnWidth(ValueColumn),
+    const QPoint cell(lvStyl->columnViewportPosition(ValueColumn),
+                      lvStyl->rowViewportPosition(row));
+    const QPoint topLeft = lvStyl->viewport()->mapTo(this, cell);
+    edtStyl->setGeometry(topLeft.x(), topLeft.y(), lvStyl->columnWidth(ValueColumn),
                           kEditorHeight);
-    edtStyl_->setText(rowValue(row));
-    edtStyl_->show();
-    edtStyl_->raise();
-    edtStyl_->selectAll();
-    edtStyl_->setFocus(Qt::MouseFocusReason);
+    edtStyl->setText(rowValue(row));
+    edtStyl->show();
+    edtStyl->raise();
+    edtStyl->selectAll();
+    edtStyl->setFocus(Qt::MouseFocusReason);
 }
 
 void StyleEditor::chooseColour(int row) {
@@ -271,7 +270,7 @@ void StyleEditor::edtStylKeyDown(bool store) {
     if (store && currentRow_ >= 0) {
         if (isColourRow(currentRow_))
             storeTypedColour();
-        setRowValue(currentRow_, edtStyl_->text());
+        setRowValue(currentRow_, edtStyl->text());
     }
     hideEditor();
 }
@@ -280,14 +279,14 @@ void StyleEditor::edtStylKeyDown(bool store) {
 // to the row's present value, itself replaced by "#000000" when it is no colour either.
 void StyleEditor::storeTypedColour() {
     const int swatch = swatchOf(currentRow_);
-    std::string typed = edtStyl_->text().toStdString();
+    std::string typed = edtStyl->text().toStdString();
     const bool valid = parseHtmlColor(typed).has_value();
     setSwatch(swatch, htmlToColor(typed));
     if (valid)
         return;
     std::string present = rowValue(currentRow_).toStdString();
     setSwatch(swatch, htmlToColor(present));
-    edtStyl_->setText(QString::fromStdString(present));
+    edtStyl->setText(QString::fromStdString(present));
 }
 
 void StyleEditor::edtStylExit() {
@@ -295,12 +294,12 @@ void StyleEditor::edtStylExit() {
 }
 
 void StyleEditor::hideEditor() {
-    if (!edtStyl_->isVisible())
+    if (!edtStyl->isVisible())
         return;
-    const bool hadFocus = edtStyl_->hasFocus();
-    edtStyl_->hide();
+    const bool hadFocus = edtStyl->hasFocus();
+    edtStyl->hide();
     if (hadFocus)
-        lvStyl_->setFocus();
+        lvStyl->setFocus();
 }
 
 // The colour of a text, warning about an invalid one and replacing it by "#000000".

@@ -1,6 +1,6 @@
 #include "ui/window/HelpView.h"
 
-#include "common/Error.h"
+#include "common/Outcome.h"
 #include "common/FileSystem.h"
 #include "common/Messages.h"
 #include "help/RtfReader.h"
@@ -18,7 +18,8 @@ QFont helpFont() {
 
 } // namespace
 
-HelpView::HelpView(WindowOps& window, QWidget* parent) : QTextBrowser(parent), window_(window) {
+HelpView::HelpView(FrontEnd& frontEnd, QWidget* parent)
+    : QTextBrowser(parent), frontEnd_(frontEnd) {
     setObjectName(QStringLiteral("reHelp"));
     setReadOnly(true);
     setOpenLinks(false);
@@ -30,14 +31,14 @@ void HelpView::LoadHelp() {
     clear();
     const std::string path = programFolder() + "help.rtf";
     if (!fileExists(path)) {
-        showWarning(window_,
+        showWarning(frontEnd_,
                     std::string("Nápověda nenalezena!") + kCrLf + "Musíte si poradit bez ní :-D");
         return;
     }
     try {
         setHtml(QString::fromStdString(rtfToHtml(readFileBytes(path))));
-    } catch (const Error& error) {
-        showGeneralError(window_, error.what());
+    } catch (...) {
+        reportFailure(frontEnd_, std::current_exception());
     }
 }
 

@@ -4,19 +4,19 @@
 
 namespace vistarel {
 
-class WindowOps;
+class FrontEnd;
 
 // The "Nápověda" page: shows "help.rtf" from the program folder, read afresh at every
 // visit so an edited file shows the next time.
 class HelpView : public QTextBrowser {
     Q_OBJECT
 public:
-    HelpView(WindowOps& window, QWidget* parent);
+    HelpView(FrontEnd& frontEnd, QWidget* parent);
 
     void LoadHelp();
 
 private:
-    WindowOps& window_;
+    FrontEnd& frontEnd_;
 };
 
 } // namespace vistarel

@@ -1,11 +1,10 @@
 #include "ui/window/Vistarel_u.h"
 
 #include "album/BuildCommand.h"
-#include "common/Error.h"
-#include "common/Messages.h"
 #include "page/CodeOnlyCommand.h"
 #include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
+#include "ui/dialogs/DialogHook.h"
 #include "ui/window/CaptionFit.h"
 #include "ui/editors/CommentEditor.h"
 #include "ui/controls/ControlFactory.h"
@@ -16,10 +15,12 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QSlider>
@@ -85,9 +86,9 @@ void TfVL::createPages() {
 
     options_ = buildOptionsPage(addPage(PG, "TSVolby", QStringLiteral("Základní volby")));
 
-    commentEditor_ = new CommentEditor(state_, nullptr);
-    commentEditor_->setObjectName(QStringLiteral("TSKoment"));
-    PG->addTab(commentEditor_, QStringLiteral("Komentáře"));
+    commentEditor = new CommentEditor(state_, nullptr);
+    commentEditor->setObjectName(QStringLiteral("TSKoment"));
+    PG->addTab(commentEditor, QStringLiteral("Komentáře"));
 
     look_ = buildLookPage(addPage(PG, "TSVzhled", QStringLiteral("Vzhled")));
 
@@ -142,22 +143,12 @@ void TfVL::connectHandlers() {
     connect(options_.btnStylNovy, &QAbstractButton::clicked, this, &TfVL::btnStylNovyClick);
     connect(look_.LbSpeedButton1, &QAbstractButton::clicked, this, &TfVL::btnStylNovyClick);
     connect(look_.btnUlozStyl, &QAbstractButton::clicked, this, &TfVL::btnUlozStylClick);
-    connect(look_.styleEditor, &StyleEditor::tabRequested, this, &TfVL::showTab);
 }
 
 void TfVL::FormCreate() {
-    runCommand([this] { ListStyles(*this); });
+    if (const StyleOutcome listed = ListStyles(*this); listed.styles)
+        setStyleList(*listed.styles);
     look_.styleEditor->paintAllSwatches(palette().color(QPalette::Window));
-}
-
-void TfVL::runCommand(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const Error& error) {
-        showGeneralError(*this, error.what());
-    } catch (const std::exception& error) {
-        showGeneralError(*this, error.what());
-    }
 }
 
 void TfVL::PGChange(int index) {
@@ -167,7 +158,7 @@ void TfVL::PGChange(int index) {
 
 void TfVL::btnAdrImputClick(int tag) {
     // Any new folder choice means the catalogue has to be loaded again before a build.
-    setBuildEnabled(false);
+    options_.btnVytvoritAlbum->setEnabled(false);
     const bool input = tag == 1;
     QLineEdit* edit = input ? options_.edtAdrInput : options_.edtAdrOutput;
     const QString prompt = input ? QStringLiteral("Vyberte složku se snímky.")
@@ -198,25 +189,27 @@ void TfVL::edtQNahledChange(const QObject* control) {
 }
 
 void TfVL::btnNactiKeZpracClick() {
-    loadEnabledBuild_ = false;
-    runCommand([this] { loadCatalogue(state_, *this); });
-    // The load enables the build exactly when it replaced the catalogue; the comment
-    // editor must then forget the photos it was showing.
-    if (loadEnabledBuild_)
-        commentEditor_->resetToStart();
+    const LoadOutcome loaded = loadCatalogue(state_, readSettings(), *this);
+    if (loaded.ending != Ending::Done)
+        return;
+    options_.btnVytvoritAlbum->setEnabled(true);
+    // The comment editor must forget the photos it was showing.
+    commentEditor->resetToStart();
 }
 
 void TfVL::btnVytvoritAlbumClick() {
-    runCommand([this] { runBuildCommand(state_, *this); });
-    // A build ended by an error must not leave the command buttons hidden.
-    if (buildRunning_)
-        setBuildRunning(false, 0);
+    const BuildOutcome built = runBuildCommand(state_, readSettings(), *this);
+    if (built.loopEnded)
+        commentEditor->ShowFirstPhoto(built.photoCount);
+    if (built.pageReached)
+        options_.btnPouzeKod->setEnabled(true);
     if (closeAfterBuild_)
         close();
 }
 
 void TfVL::btnPouzeKodClick() {
-    runCommand([this] { runCodeOnlyCommandShowingErrors(state_, *this); });
+    if (runCodeOnlyCommand(state_, readSettings(), *this).pageReached)
+        options_.btnPouzeKod->setEnabled(true);
 }
 
 void TfVL::btnStopClick() {
@@ -224,15 +217,18 @@ void TfVL::btnStopClick() {
 }
 
 void TfVL::btnStylUpravitClick() {
-    runCommand([this] { readStyleCommand(*this); });
+    if (readStyleCommand(readSettings(), *look_.styleEditor, *this).ending == Ending::Done)
+        PG->setCurrentIndex(TabStyle);
 }
 
 void TfVL::btnStylNovyClick() {
     look_.styleEditor->newStyle();
+    PG->setCurrentIndex(TabStyle);
 }
 
 void TfVL::btnUlozStylClick() {
-    runCommand([this] { saveStyleCommand(*this); });
+    if (const StyleOutcome saved = saveStyleCommand(*look_.styleEditor, *this); saved.styles)
+        setStyleList(*saved.styles);
 }
 
 void TfVL::closeEvent(QCloseEvent* event) {
@@ -245,6 +241,61 @@ void TfVL::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+}
+
+AlbumSettings TfVL::readSettings() const {
+    AlbumSettings settings;
+    settings.albumName = options_.edtNazevAlba->text().toStdString();
+    settings.inputFolder = options_.edtAdrInput->text().toStdString();
+    settings.outputFolder = options_.edtAdrOutput->text().toStdString();
+    settings.thumbSizeText = options_.cmbNahled->currentText().toStdString();
+    settings.photoSizeText = options_.cmbSnimky->currentText().toStdString();
+    settings.thumbQuality = look_.tbQNahled->value();
+    settings.photoQuality = look_.tbQSnimek->value();
+    settings.styleName = options_.cmbStyl->currentText().toStdString();
+    settings.previewHeight = commentEditor->previewBoxHeight();
+    return settings;
+}
+
+void TfVL::setStyleList(const std::vector<std::string>& names) {
+    options_.cmbStyl->clear();
+    for (const std::string& name : names)
+        options_.cmbStyl->addItem(QString::fromStdString(name));
+    options_.cmbStyl->setCurrentIndex(names.empty() ? -1 : 0);
+}
+
+MessageAnswer TfVL::showMessage(const std::string& text, const std::string& title, MessageIcon icon,
+                                MessageButtons buttons) {
+    return DialogHook::instance().message(this, QString::fromStdString(text),
+                                          QString::fromStdString(title), icon, buttons);
+}
+
+void TfVL::setBuildRunning(bool running, int photoCount) {
+    buildRunning_ = running;
+    options_.btnVytvoritAlbum->setVisible(!running);
+    options_.btnPouzeKod->setVisible(!running);
+    if (running) {
+        // A single photo would give the range 0..0, which Qt draws as an endless busy bar.
+        options_.pbProces->setRange(0, photoCount > 1 ? photoCount - 1 : 1);
+        options_.pbProces->setValue(0);
+    }
+    options_.pbProces->setVisible(running);
+    options_.btnStop->setVisible(running);
+    // The catalogue and its folders must not change under a running build.
+    for (QWidget* control : {static_cast<QWidget*>(options_.btnNactiKeZprac),
+                             static_cast<QWidget*>(options_.btnAdrImput),
+                             static_cast<QWidget*>(options_.btnAdrOutput)})
+        control->setEnabled(!running);
+    if (running)
+        processPendingEvents();
+}
+
+void TfVL::setProgressPosition(int position) {
+    options_.pbProces->setValue(position);
+}
+
+void TfVL::processPendingEvents() {
+    QCoreApplication::processEvents();
 }
 
 } // namespace vistarel

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "common/WindowOps.h"
+#include "common/AlbumSettings.h"
+#include "common/FrontEnd.h"
 #include "state/AlbumState.h"
 #include "ui/window/LookPage.h"
 #include "ui/window/OptionsPage.h"
 
 #include <QWidget>
-#include <functional>
+
+#include <string>
+#include <vector>
 
 class QLabel;
 class QTabWidget;
@@ -16,9 +19,13 @@ namespace vistarel {
 class CommentEditor;
 class HelpView;
 
+// Page indexes of the main window's tabs.
+enum TabIndex { TabAlbum = 0, TabComments = 1, TabStyle = 2, TabHelp = 3, TabAbout = 4 };
+
 // The program's only window: five pages holding the user's settings, and the buttons that
-// start every command. It is also the window the core commands talk to.
-class TfVL : public QWidget, public WindowOps {
+// start every command. Commands get the settings when they start, talk to the window as
+// their front end while they run, and the window acts on what they return.
+class TfVL : public QWidget, public FrontEnd {
     Q_OBJECT
 public:
     explicit TfVL(QWidget* parent = nullptr);
@@ -26,24 +33,15 @@ public:
 
     AlbumState& state() { return state_; }
     bool buildRunning() const { return buildRunning_; }
+    // The settings as the controls hold them now.
+    AlbumSettings readSettings() const;
 
-    // WindowOps
+    // FrontEnd
     MessageAnswer showMessage(const std::string& text, const std::string& title, MessageIcon icon,
                               MessageButtons buttons) override;
-    AlbumSettings readSettings() const override;
-    int previewBoxHeight() const override;
-    void setBuildEnabled(bool enabled) override;
-    void setCodeOnlyEnabled(bool enabled) override;
     void setBuildRunning(bool running, int photoCount) override;
     void setProgressPosition(int position) override;
-    void showTab(int index) override;
     void processPendingEvents() override;
-    void pageWritten() override;
-    void buildFinished(int photoCount) override;
-    void setStyleList(const std::vector<std::string>& names) override;
-    std::string styleRow(int row) const override;
-    void setStyleRow(int row, const std::string& value) override;
-    void setSwatch(int index, std::uint32_t colour) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +52,7 @@ private:
     void FormCreate();
     void fitFontToCaptions();
     void centreOnScreen();
+    void setStyleList(const std::vector<std::string>& names); // selects the first
 
     // Event handlers.
     void PGChange(int index);
@@ -68,20 +67,16 @@ private:
     void btnStylNovyClick();
     void btnUlozStylClick();
 
-    // Runs a command, showing an error that ends it in the general error box.
-    void runCommand(const std::function<void()>& command);
-
     AlbumState state_;
     QTabWidget* PG = nullptr;
     OptionsPage options_;
-    CommentEditor* commentEditor_ = nullptr;
+    CommentEditor* commentEditor = nullptr;
     LookPage look_;
     HelpView* reHelp = nullptr;
     QLabel* Image1 = nullptr;
 
     bool buildRunning_ = false;
     bool closeAfterBuild_ = false;
-    bool loadEnabledBuild_ = false;
 };
 
 } // namespace vistarel

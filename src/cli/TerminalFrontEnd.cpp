@@ -1,11 +1,11 @@
-#include "cli/TerminalWindow.h"
+#include "cli/TerminalFrontEnd.h"
 
 #include <algorithm>
 #include <unistd.h>
 
 namespace vistarel {
 
-volatile std::sig_atomic_t TerminalWindow::interrupted = 0;
+volatile std::sig_atomic_t TerminalFrontEnd::interrupted = 0;
 
 namespace {
 
@@ -27,15 +27,12 @@ std::string formatDuration(double seconds) {
 
 } // namespace
 
-TerminalWindow::TerminalWindow(AlbumState& state, AlbumSettings settings, bool answerYes,
-                               std::FILE* out)
-    : state_(state), settings_(std::move(settings)), answerYes_(answerYes), out_(out),
-      isTerminal_(::isatty(::fileno(out)) == 1), chosenStyleKept_(!settings_.styleName.empty()) {}
+TerminalFrontEnd::TerminalFrontEnd(AlbumState& state, bool answerYes, std::FILE* out)
+    : state_(state), answerYes_(answerYes), out_(out), isTerminal_(::isatty(::fileno(out)) == 1) {}
 
-MessageAnswer TerminalWindow::showMessage(const std::string& text, const std::string& title,
+MessageAnswer TerminalFrontEnd::showMessage(const std::string& text, const std::string& title,
                                           MessageIcon icon, MessageButtons buttons) {
     const bool isError = icon == MessageIcon::Warning || icon == MessageIcon::Error;
-    failed_ = failed_ || isError;
     const char* prefix = isError ? "Chyba: " : "Info: ";
     if (isTerminal_ && photoCount_ > 0)
         std::fputc('\n', out_);
@@ -47,18 +44,20 @@ MessageAnswer TerminalWindow::showMessage(const std::string& text, const std::st
     return answerYes_ ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void TerminalWindow::setBuildRunning(bool running, int photoCount) {
+void TerminalFrontEnd::setBuildRunning(bool running, int photoCount) {
     if (running) {
         photoCount_ = photoCount;
         started_ = std::chrono::steady_clock::now();
         if (isTerminal_)
             drawBar(0);
-    } else if (isTerminal_) {
-        std::fputc('\n', out_);
+    } else {
+        if (isTerminal_)
+            std::fputc('\n', out_);
+        photoCount_ = 0;
     }
 }
 
-void TerminalWindow::setProgressPosition(int position) {
+void TerminalFrontEnd::setProgressPosition(int position) {
     if (isTerminal_) {
         drawBar(position + 1);
         return;
@@ -68,7 +67,7 @@ void TerminalWindow::setProgressPosition(int position) {
     std::fflush(out_);
 }
 
-void TerminalWindow::drawBar(int done) {
+void TerminalFrontEnd::drawBar(int done) {
     constexpr int kWidth = 30;
     const double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
@@ -82,19 +81,9 @@ void TerminalWindow::drawBar(int done) {
     std::fflush(out_);
 }
 
-void TerminalWindow::processPendingEvents() {
+void TerminalFrontEnd::processPendingEvents() {
     if (interrupted)
         state_.stopRequested = true;
-}
-
-void TerminalWindow::buildFinished(int) {
-    photoCount_ = 0;
-}
-
-void TerminalWindow::setStyleList(const std::vector<std::string>& names) {
-    styles_ = names;
-    if (!chosenStyleKept_)
-        settings_.styleName = names.empty() ? std::string() : names.front();
 }
 
 } // namespace vistarel

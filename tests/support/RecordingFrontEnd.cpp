@@ -1,4 +1,4 @@
-#include "RecordingWindow.h"
+#include "RecordingFrontEnd.h"
 
 namespace vistarel::testing {
 namespace {
@@ -19,7 +19,7 @@ const char* iconName(MessageIcon icon) {
 
 } // namespace
 
-MessageAnswer RecordingWindow::showMessage(const std::string& text, const std::string& title,
+MessageAnswer RecordingFrontEnd::showMessage(const std::string& text, const std::string& title,
                                            MessageIcon icon, MessageButtons buttons) {
     const bool yesNo = buttons == MessageButtons::YesNo;
     calls.push_back("message " + title + " " + iconName(icon) + (yesNo ? " yes/no: " : " ok: ") +
@@ -33,60 +33,30 @@ MessageAnswer RecordingWindow::showMessage(const std::string& text, const std::s
     return answer;
 }
 
-void RecordingWindow::setBuildEnabled(bool enabled) {
-    buildEnabled = enabled;
-    calls.push_back(enabled ? "build enabled" : "build disabled");
-}
-
-void RecordingWindow::setCodeOnlyEnabled(bool enabled) {
-    codeOnlyEnabled = enabled;
-    calls.push_back(enabled ? "code-only enabled" : "code-only disabled");
-}
-
-void RecordingWindow::setBuildRunning(bool running, int photoCount) {
+void RecordingFrontEnd::setBuildRunning(bool running, int photoCount) {
     buildRunning = running;
     if (running)
         progressPosition = 0;
     calls.push_back((running ? "running " : "not running ") + std::to_string(photoCount));
 }
 
-void RecordingWindow::setProgressPosition(int position) {
+void RecordingFrontEnd::setProgressPosition(int position) {
     progressPosition = position;
     calls.push_back("progress " + std::to_string(position));
 }
 
-void RecordingWindow::showTab(int index) {
-    shownTab = index;
-    calls.push_back("tab " + std::to_string(index));
-}
-
-void RecordingWindow::processPendingEvents() {
+void RecordingFrontEnd::processPendingEvents() {
     ++processEventsCount;
     if (onProcessEvents)
         onProcessEvents(processEventsCount);
 }
 
-void RecordingWindow::pageWritten() {
-    codeOnlyEnabled = true;
-    calls.push_back("page written");
-}
-
-void RecordingWindow::buildFinished(int photoCount) {
-    calls.push_back("build finished " + std::to_string(photoCount));
-}
-
-void RecordingWindow::setStyleList(const std::vector<std::string>& names) {
-    styleList = names;
-    settings.styleName = names.empty() ? std::string() : names.front();
-    calls.push_back("style list " + std::to_string(names.size()));
-}
-
-void RecordingWindow::setSwatch(int index, std::uint32_t colour) {
+void RecordingFrontEnd::setSwatch(int index, std::uint32_t colour) {
     swatches[index] = colour;
     calls.push_back("swatch " + std::to_string(index) + " " + std::to_string(colour));
 }
 
-std::vector<std::string> RecordingWindow::messages() const {
+std::vector<std::string> RecordingFrontEnd::messages() const {
     std::vector<std::string> out;
     for (const auto& call : calls)
         if (call.rfind("message ", 0) == 0)
