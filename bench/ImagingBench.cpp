@@ -10,8 +10,8 @@
 
 #include "album/ImageScaling.h"
 #include "common/FileSystem.h"
-#include "image/JpegImage.h"
 #include "image/JpegEncoder.h"
+#include "image/JpegImage.h"
 #include "state/AlbumState.h"
 
 #include <spawn.h>
@@ -144,8 +144,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(output);
     Pipeline pipeline(output);
 
-    std::printf("%-24s %6s %8s %8s %8s %8s %8s %6s\n", "photo", "MP", "decode", "render",
-                "encodes", "total", "djpeg", "ratio");
+    std::printf("%-24s %6s %8s %8s %8s %8s %8s %6s\n", "photo", "MP", "decode", "render", "encodes",
+                "total", "djpeg", "ratio");
     double oursLarge = 0, djpegLarge = 0;
     int largeCount = 0;
     std::size_t largestRaster = 0;

@@ -29,8 +29,7 @@ private:
     void buildPhoto(PhotoRecord& record, WorkObjects& objects, BuildOutcome& outcome);
     void writePicture(const Raster& picture, int quality, const std::string& path,
                       BuildOutcome& outcome);
-    std::optional<std::string> encoded(const Raster& picture, int quality,
-                                       BuildOutcome& outcome);
+    std::optional<std::string> encoded(const Raster& picture, int quality, BuildOutcome& outcome);
 
     AlbumState& state_;
     const AlbumSettings& settings_;

@@ -7,8 +7,7 @@
 
 namespace vistarel {
 
-BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings,
-                             FrontEnd& frontEnd) {
+BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd) {
     return runReportingErrors(frontEnd, BuildOutcome{}, [&](BuildOutcome& outcome) {
         if (state.catalogue.empty()) {
             showWarning(frontEnd, std::string("Nejsou načteny zádné snímky!") + kCrLf +

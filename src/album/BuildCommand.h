@@ -11,17 +11,16 @@ namespace vistarel {
 
 struct BuildOutcome {
     Ending ending = Ending::Refused;
-    int photoCount = 0;        // photos in the catalogue when the loop started
-    int photosBuilt = 0;       // photos whose pictures were made and written
-    bool loopEnded = false;    // the photo loop finished or was stopped: previews are ready
-    bool pageReached = false;  // the page writer found the output folder
+    int photoCount = 0;          // photos in the catalogue when the loop started
+    int photosBuilt = 0;         // photos whose pictures were made and written
+    bool loopEnded = false;      // the photo loop finished or was stopped: previews are ready
+    bool pageReached = false;    // the page writer found the output folder
     bool encodingFailed = false; // a picture could not be encoded and was not written
-    std::string error;         // Failed: the text shown, naming the photo
+    std::string error;           // Failed: the text shown, naming the photo
 };
 
 // The build command: checks the catalogue and sizes, builds every photo, then writes the
 // page and publishes the style. An error that ends it is shown in the general error box.
-BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings,
-                             FrontEnd& frontEnd);
+BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd);
 
 } // namespace vistarel

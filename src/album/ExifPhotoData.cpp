@@ -56,7 +56,8 @@ ExifPhotoData readExifPhotoData(const std::string& path) {
         return data;
     if (convertExifDateText(exif.DateTimeDigitized))
         data.dateText = exif.DateTimeDigitized;
-    data.caption = decodeUserComment(exif.UserComment, exif.UserCommentCode, exif.IsMotorolaOrder());
+    data.caption =
+        decodeUserComment(exif.UserComment, exif.UserCommentCode, exif.IsMotorolaOrder());
     return data;
 }
 

@@ -31,7 +31,7 @@ TerminalFrontEnd::TerminalFrontEnd(AlbumState& state, bool answerYes, std::FILE*
     : state_(state), answerYes_(answerYes), out_(out), isTerminal_(::isatty(::fileno(out)) == 1) {}
 
 MessageAnswer TerminalFrontEnd::showMessage(const std::string& text, const std::string& title,
-                                          MessageIcon icon, MessageButtons buttons) {
+                                            MessageIcon icon, MessageButtons buttons) {
     const bool isError = icon == MessageIcon::Warning || icon == MessageIcon::Error;
     const char* prefix = isError ? "Chyba: " : "Info: ";
     if (isTerminal_ && photoCount_ > 0)

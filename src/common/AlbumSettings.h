@@ -14,7 +14,7 @@ struct AlbumSettings {
     std::string photoSizeText = "800x600";
     int thumbQuality = 60;
     int photoQuality = 80;
-    std::string styleName; // file name of the chosen style, "" when there is none
+    std::string styleName;   // file name of the chosen style, "" when there is none
     int previewHeight = 186; // height of the box the comment editor shows previews in
 };
 

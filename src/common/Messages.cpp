@@ -21,7 +21,8 @@ bool askYesNo(FrontEnd& frontEnd, const std::string& text) {
 }
 
 void showGeneralError(FrontEnd& frontEnd, const std::string& text) {
-    frontEnd.showMessage(generalErrorText(text), "Vistarel", MessageIcon::Error, MessageButtons::Ok);
+    frontEnd.showMessage(generalErrorText(text), "Vistarel", MessageIcon::Error,
+                         MessageButtons::Ok);
 }
 
 std::string describeException(const std::exception_ptr& error) {

@@ -47,7 +47,8 @@ struct MemoryDestination {
         manager.free_in_buffer = capacity - used;
     }
     std::string bytes() const {
-        return std::string(reinterpret_cast<const char*>(buffer), capacity - manager.free_in_buffer);
+        return std::string(reinterpret_cast<const char*>(buffer),
+                           capacity - manager.free_in_buffer);
     }
 };
 

@@ -14,9 +14,9 @@ public:
     AlbumPageWriter(AlbumState& state, const AlbumSettings& settings)
         : state_(state), settings_(settings) {}
 
-    // Does nothing at all when the output folder is missing. Otherwise clears captionsEdited and replaces the file. Throws Error ("Cannot create
-    // file ...", "Stream write error") when the file cannot be written; the flag stays
-    // cleared then.
+    // Does nothing at all when the output folder is missing. Otherwise clears captionsEdited and
+    // replaces the file. Throws Error ("Cannot create file ...", "Stream write error") when the
+    // file cannot be written; the flag stays cleared then.
     void WriteAlbumPage();
 
 private:

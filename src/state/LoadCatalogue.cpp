@@ -18,8 +18,8 @@ bool mayReplaceCaptions(const AlbumState& state, FrontEnd& frontEnd) {
     if (!state.captionsEdited)
         return true;
     return askYesNo(frontEnd, std::string("Pokud znovu načtete snímky, příjdete o doposud vyplněné "
-                                        "komentáře!") +
-                                kCrLf + "Chcete opravdu načíst nové snímky?");
+                                          "komentáře!") +
+                                  kCrLf + "Chcete opravdu načíst nové snímky?");
 }
 
 void replaceCatalogue(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd,
@@ -57,10 +57,9 @@ void replaceCatalogue(AlbumState& state, const AlbumSettings& settings, FrontEnd
 } // namespace
 
 LoadOutcome loadCatalogue(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd) {
-    return runReportingErrors(frontEnd, LoadOutcome{},
-                              [&](LoadOutcome& outcome) {
-                                  replaceCatalogue(state, settings, frontEnd, outcome);
-                              });
+    return runReportingErrors(frontEnd, LoadOutcome{}, [&](LoadOutcome& outcome) {
+        replaceCatalogue(state, settings, frontEnd, outcome);
+    });
 }
 
 } // namespace vistarel

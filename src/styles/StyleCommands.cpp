@@ -29,8 +29,8 @@ bool hasEmptyValue(const StyleSheet& sheet) {
 void writeAskingBeforeOverwrite(FrontEnd& frontEnd, const StyleSheet& sheet) {
     const std::string& name = sheet.values[0];
     const std::string path = stylesFolder() + name;
-    if (fileExists(path) && !askYesNo(frontEnd, "Soubor " + name + " se stylem už existuje." + kCrLf +
-                                                  "Chcete ho přepsat?"))
+    if (fileExists(path) && !askYesNo(frontEnd, "Soubor " + name + " se stylem už existuje." +
+                                                    kCrLf + "Chcete ho přepsat?"))
         return;
     writeStyleFile(path, sheet);
 }

@@ -5,8 +5,8 @@
 #include "image/JpegImage.h"
 
 #include "DemoPhotos.h"
-#include "FailingAllocations.h"
 #include "ExifBytes.h"
+#include "FailingAllocations.h"
 #include "RecordingFrontEnd.h"
 #include "TempFolder.h"
 #include "TestPhotos.h"
@@ -231,8 +231,8 @@ TEST_F(AlbumBuild, RunningOutOfMemoryEndsTheBuildNamingThePhotoAndRestoresTheBut
         EXPECT_EQ(built.ending, Ending::Failed);
         EXPECT_EQ(built.error, input + "b.jpg: Out of memory");
     }
-    EXPECT_EQ(window.messages(),
-              std::vector<std::string>{"message Vistarel error ok: " + input + "b.jpg: Out of memory."});
+    EXPECT_EQ(window.messages(), std::vector<std::string>{"message Vistarel error ok: " + input +
+                                                          "b.jpg: Out of memory."});
     EXPECT_FALSE(window.buildRunning);
     EXPECT_TRUE(fileExists(output + "a.jpg"));
     EXPECT_FALSE(fileExists(output + "index.html"));

@@ -81,10 +81,14 @@ TEST(CliArguments, UsageErrorsHelpAndVersion) {
     EXPECT_EQ(runCli({"--help"}).exitCode, 0);
     EXPECT_NE(runCli({"--help"}).output.find("vistarel-cli build INPUT_DIR"), std::string::npos);
     EXPECT_EQ(runCli({"--version"}).output, "vistarel-cli 2.0.5\n");
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{}, {"publish"}, {"build", "only-one"}, {"build", "a", "b", "c"},
-          {"build", "a", "b", "--thumb-quality", "101"}, {"build", "a", "b", "--name"},
-          {"build", "a", "b", "--colour", "red"}, {"styles", "x"}})
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{},
+                                                {"publish"},
+                                                {"build", "only-one"},
+                                                {"build", "a", "b", "c"},
+                                                {"build", "a", "b", "--thumb-quality", "101"},
+                                                {"build", "a", "b", "--name"},
+                                                {"build", "a", "b", "--colour", "red"},
+                                                {"styles", "x"}})
         EXPECT_EQ(runCli(bad).exitCode, 2);
 }
 
@@ -129,8 +133,7 @@ TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
     writeTestJpeg(input + "a.jpg", 40, 30);
     auto result = runCli({"build", input, input});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.output.find("Info: Vstupní a výstupní adresář je stejný!"),
-              std::string::npos);
+    EXPECT_NE(result.output.find("Info: Vstupní a výstupní adresář je stejný!"), std::string::npos);
 
     result = runCli({"build", dir.file("missing"), output});
     EXPECT_EQ(result.exitCode, 1);

@@ -238,8 +238,9 @@ TEST_F(StyleCommands, UnwritableStyleIsAnErrorBeforeTheRefresh) {
     const StyleOutcome outcome = save();
     EXPECT_EQ(outcome.ending, Ending::Failed);
     EXPECT_FALSE(outcome.styles);
-    EXPECT_EQ(outcome.error.rfind("Cannot create file \"" + temp.path() + "nowhere/css/x.css\". ", 0),
-              0u);
+    EXPECT_EQ(
+        outcome.error.rfind("Cannot create file \"" + temp.path() + "nowhere/css/x.css\". ", 0),
+        0u);
     EXPECT_EQ(window.messages().size(), 1u);
 }
 

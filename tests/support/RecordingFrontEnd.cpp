@@ -20,7 +20,7 @@ const char* iconName(MessageIcon icon) {
 } // namespace
 
 MessageAnswer RecordingFrontEnd::showMessage(const std::string& text, const std::string& title,
-                                           MessageIcon icon, MessageButtons buttons) {
+                                             MessageIcon icon, MessageButtons buttons) {
     const bool yesNo = buttons == MessageButtons::YesNo;
     calls.push_back("message " + title + " " + iconName(icon) + (yesNo ? " yes/no: " : " ok: ") +
                     text);

@@ -2,28 +2,28 @@
 
 namespace vistarel {
 
-TLbButtonFade::TLbButtonFade(QObject* parent) : QObject(parent) {
+LbButtonFade::LbButtonFade(QObject* parent) : QObject(parent) {
     timer_.setInterval(kTickMs);
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &TLbButtonFade::tick);
+    connect(&timer_, &QTimer::timeout, this, &LbButtonFade::tick);
 }
 
-void TLbButtonFade::setFull() {
+void LbButtonFade::setFull() {
     timer_.stop();
     setLevel(kFullLevel);
 }
 
-void TLbButtonFade::clear() {
+void LbButtonFade::clear() {
     timer_.stop();
     setLevel(0);
 }
 
-void TLbButtonFade::start() {
+void LbButtonFade::start() {
     if (level_ > 0)
         timer_.start();
 }
 
-void TLbButtonFade::tick() {
+void LbButtonFade::tick() {
     int next = level_ - 1;
     if (next < 1) {
         next = 0;
@@ -32,7 +32,7 @@ void TLbButtonFade::tick() {
     setLevel(next);
 }
 
-void TLbButtonFade::setLevel(int level) {
+void LbButtonFade::setLevel(int level) {
     if (level == level_)
         return;
     level_ = level;

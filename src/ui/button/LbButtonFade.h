@@ -8,13 +8,13 @@ namespace vistarel {
 // The hover level of a button and its slow fade: full (8) while the pointer is over the
 // button, then one step down every 30 ms until it reaches 0. It runs on the user-interface
 // thread and only changes the level; the button repaints from it.
-class TLbButtonFade : public QObject {
+class LbButtonFade : public QObject {
     Q_OBJECT
 public:
     static constexpr int kFullLevel = 8;
     static constexpr int kTickMs = 30;
 
-    explicit TLbButtonFade(QObject* parent = nullptr);
+    explicit LbButtonFade(QObject* parent = nullptr);
 
     int level() const { return level_; }
     bool isRunning() const { return timer_.isActive(); }

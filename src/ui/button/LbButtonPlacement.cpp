@@ -33,7 +33,7 @@ void chopLastCharacter(QString& text) {
         text.chop(1);
 }
 
-int availableCaptionWidth(const QSize& size, const TLbButtonLook& look, int cellWidth) {
+int availableCaptionWidth(const QSize& size, const LbButtonLook& look, int cellWidth) {
     int available = size.width() - 2 * kMargin;
     const bool besideGlyph = look.layout == blGlyphLeft || look.layout == blGlyphRight;
     if (besideGlyph && cellWidth > 0)
@@ -41,7 +41,7 @@ int availableCaptionWidth(const QSize& size, const TLbButtonLook& look, int cell
     return std::max(0, available);
 }
 
-int glyphLeftBeside(const TLbButtonLook& look, const Sizes& s) {
+int glyphLeftBeside(const LbButtonLook& look, const Sizes& s) {
     const bool left = look.layout == blGlyphLeft;
     const int band = left ? 0 : s.textBand;
     if (look.wordWrap)
@@ -58,7 +58,7 @@ int glyphLeftBeside(const TLbButtonLook& look, const Sizes& s) {
     return s.off + kMargin + band;
 }
 
-int glyphLeftStacked(const TLbButtonLook& look, const Sizes& s) {
+int glyphLeftStacked(const LbButtonLook& look, const Sizes& s) {
     switch (look.alignment) {
     case taRightJustify:
         return s.width - s.cellW - kMargin + s.off;
@@ -71,7 +71,7 @@ int glyphLeftStacked(const TLbButtonLook& look, const Sizes& s) {
 }
 
 // Returns the caption box's top-left corner and sets the glyph's.
-QPoint placeByLayout(const TLbButtonLook& look, const Sizes& s, QPoint& glyph) {
+QPoint placeByLayout(const LbButtonLook& look, const Sizes& s, QPoint& glyph) {
     const int stack = s.textH + (s.cellH > 0 ? s.cellH + kMargin : 0);
     switch (look.layout) {
     case blGlyphRight:
@@ -93,9 +93,9 @@ QPoint placeByLayout(const TLbButtonLook& look, const Sizes& s, QPoint& glyph) {
 
 } // namespace
 
-TLbButtonPlacement placeButtonContent(const QSize& size, const TLbButtonLook& look,
-                                      const QFontMetrics& metrics) {
-    TLbButtonPlacement place;
+LbButtonPlacement placeButtonContent(const QSize& size, const LbButtonLook& look,
+                                     const QFontMetrics& metrics) {
+    LbButtonPlacement place;
     const bool hasGlyph = look.numGlyphs > 0 && !look.glyph.isNull();
     const int cellW = hasGlyph ? look.glyph.width() / look.numGlyphs : 0;
     // A glyph that is not drawn takes no room.

@@ -10,7 +10,7 @@ class QFontMetrics;
 namespace vistarel {
 
 // Where the glyph and the caption go inside a button of the given size.
-struct TLbButtonPlacement {
+struct LbButtonPlacement {
     QString caption; // after cutting to the available width
     QRect captionBox;
     QRect glyphCell; // empty when no glyph is drawn
@@ -18,7 +18,7 @@ struct TLbButtonPlacement {
 };
 
 // The metrics must be those of the font the caption is drawn in.
-TLbButtonPlacement placeButtonContent(const QSize& size, const TLbButtonLook& look,
-                                      const QFontMetrics& metrics);
+LbButtonPlacement placeButtonContent(const QSize& size, const LbButtonLook& look,
+                                     const QFontMetrics& metrics);
 
 } // namespace vistarel

@@ -19,11 +19,11 @@ int mixChannel(int from, int to, double share) {
     return static_cast<int>(std::lround(from * (1.0 - share) + to * share));
 }
 
-bool isDrawnDown(const TLbButtonLook& look) {
+bool isDrawnDown(const LbButtonLook& look) {
     return look.down && look.enabled;
 }
 
-int pressedOffset(const TLbButtonLook& look) {
+int pressedOffset(const LbButtonLook& look) {
     return isDrawnDown(look) && look.style != bsEncarta ? 1 : 0;
 }
 
@@ -33,8 +33,7 @@ void line(QPainter& p, const QColor& colour, int x1, int y1, int x2, int y2) {
     p.drawLine(x1, y1, x2, y2);
 }
 
-void paintBackground(QPainter& p, const QSize& size, const TLbButtonLook& look,
-                     const QColor& face) {
+void paintBackground(QPainter& p, const QSize& size, const LbButtonLook& look, const QColor& face) {
     const int w = size.width();
     const int h = size.height();
     switch (look.style) {
@@ -65,7 +64,7 @@ void bevel(QPainter& p, int left, int top, int right, int bottom, const QColor& 
     line(p, bottomRight, right, bottom, left, bottom);
 }
 
-void paintOldBevel(QPainter& p, int w, int h, const TLbButtonLook& look, bool down) {
+void paintOldBevel(QPainter& p, int w, int h, const LbButtonLook& look, bool down) {
     if (down) {
         bevel(p, 0, 0, w - 1, h - 1, look.darkShadowColor, look.lightColor);
         line(p, look.shadowColor, 1, h - 2, 1, 1);
@@ -77,13 +76,13 @@ void paintOldBevel(QPainter& p, int w, int h, const TLbButtonLook& look, bool do
     }
 }
 
-bool showsBevel(const TLbButtonLook& look) {
+bool showsBevel(const LbButtonLook& look) {
     if (!look.enabled)
         return !look.flat;
     return !look.flat || look.hot || look.down;
 }
 
-void paintFrame(QPainter& p, const QSize& size, const TLbButtonLook& look, const QColor& face) {
+void paintFrame(QPainter& p, const QSize& size, const LbButtonLook& look, const QColor& face) {
     const int w = size.width();
     const int h = size.height();
     const bool down = isDrawnDown(look);
@@ -119,7 +118,7 @@ void paintFrame(QPainter& p, const QSize& size, const TLbButtonLook& look, const
     }
 }
 
-int mnemonicFlag(const TLbButtonLook& look) {
+int mnemonicFlag(const LbButtonLook& look) {
     return look.underlineMnemonic ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
 }
 
@@ -135,17 +134,17 @@ int horizontalFlag(TAlignment alignment) {
     return Qt::AlignLeft;
 }
 
-QFont captionFont(const TLbButtonLook& look) {
+QFont captionFont(const LbButtonLook& look) {
     QFont font = look.font;
     if (look.style == bsEncarta && isDrawnDown(look))
         font.setBold(true);
     return font;
 }
 
-void paintContent(QPainter& p, const QSize& size, const TLbButtonLook& look) {
+void paintContent(QPainter& p, const QSize& size, const LbButtonLook& look) {
     const QFont font = captionFont(look);
     p.setFont(font);
-    const TLbButtonPlacement place = placeButtonContent(size, look, QFontMetrics(font));
+    const LbButtonPlacement place = placeButtonContent(size, look, QFontMetrics(font));
     if (!place.glyphCell.isEmpty()) {
         p.drawImage(place.glyphCell.topLeft(),
                     glyphCellImage(look.glyph, look.numGlyphs, place.glyphIndex));
@@ -159,7 +158,7 @@ void paintContent(QPainter& p, const QSize& size, const TLbButtonLook& look) {
                place.caption);
 }
 
-void paintFocus(QPainter& p, const QSize& size, const TLbButtonLook& look) {
+void paintFocus(QPainter& p, const QSize& size, const LbButtonLook& look) {
     if (!look.focused || size.width() < 8 || size.height() < 8)
         return;
     QPen pen(look.enabled ? look.fontColor : kDisabledText);
@@ -217,7 +216,7 @@ void fillGradient(QPainter& painter, const QRect& area, const QColor& start, con
     }
 }
 
-QColor faceColor(const TLbButtonLook& look) {
+QColor faceColor(const LbButtonLook& look) {
     QColor face = look.color;
     if (look.enabled && look.hotTrackColor.isValid())
         face = hotMixColor(look.color, look.hotTrackColor, look.fadeLevel);
@@ -226,7 +225,7 @@ QColor faceColor(const TLbButtonLook& look) {
     return face;
 }
 
-int glyphIndexFor(const TLbButtonLook& look) {
+int glyphIndexFor(const LbButtonLook& look) {
     if (!look.enabled)
         return look.numGlyphs >= 2 ? 1 : 0;
     if (look.down && look.numGlyphs >= 3)
@@ -267,7 +266,7 @@ TLbSpeedButtonStyle styleForDisplayDepth(TLbSpeedButtonStyle requested, int dept
     return requested == bsModern && depth <= 8 ? bsNormal : requested;
 }
 
-void paintLbButton(QPainter& painter, const QSize& size, const TLbButtonLook& look) {
+void paintLbButton(QPainter& painter, const QSize& size, const LbButtonLook& look) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QColor face = faceColor(look);
@@ -283,7 +282,7 @@ void paintLbButton(QPainter& painter, const QSize& size, const TLbButtonLook& lo
     painter.restore();
 }
 
-QImage renderLbButton(const QSize& size, const TLbButtonLook& look) {
+QImage renderLbButton(const QSize& size, const LbButtonLook& look) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

@@ -19,7 +19,7 @@ enum TLbSpeedButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Everything the painter needs. Colours that may be "none" use an invalid QColor.
-struct TLbButtonLook {
+struct LbButtonLook {
     TLbSpeedButtonStyle style = bsNormal;
     TLbSpeedButtonLayout layout = blGlyphLeft;
     TAlignment alignment = taLeftJustify;
@@ -56,16 +56,16 @@ QColor gradientBandColor(const QColor& start, const QColor& end, int band);
 void fillGradient(QPainter& painter, const QRect& area, const QColor& start, const QColor& end);
 
 // The face colour for a look: hot mix, then the down colour.
-QColor faceColor(const TLbButtonLook& look);
+QColor faceColor(const LbButtonLook& look);
 // The image of the strip shown for a look (normal, disabled, down, hot).
-int glyphIndexFor(const TLbButtonLook& look);
+int glyphIndexFor(const LbButtonLook& look);
 // One image of the strip with its bottom-left colour made transparent; an image that
 // already carries its own transparency is left as it is.
 QImage glyphCellImage(const QImage& strip, int numGlyphs, int index);
 
 // Paints the whole button into a transparent off-screen image of the given size.
-void paintLbButton(QPainter& painter, const QSize& size, const TLbButtonLook& look);
-QImage renderLbButton(const QSize& size, const TLbButtonLook& look);
+void paintLbButton(QPainter& painter, const QSize& size, const LbButtonLook& look);
+QImage renderLbButton(const QSize& size, const LbButtonLook& look);
 
 // The small drop-down arrow, 5 × 3 pixels, top-left corner at origin.
 void drawLbArrow(QPainter& painter, const QPoint& origin, const QColor& colour);

@@ -24,7 +24,7 @@ enum TLbColorStyle {
 
 // The colours a preset gives a button. An invalid color stands for the desktop's
 // button-face colour; invalid colorWhenDown and hotTrackColor mean none.
-struct TLbColorPreset {
+struct LbColorPreset {
     QColor color;
     QColor lightColor;
     QColor shadowColor;
@@ -36,6 +36,6 @@ struct TLbColorPreset {
 };
 
 // The preset's values; nothing for lcsCustom, which leaves a button as it is.
-std::optional<TLbColorPreset> colorPreset(TLbColorStyle style);
+std::optional<LbColorPreset> colorPreset(TLbColorStyle style);
 
 } // namespace vistarel

@@ -20,7 +20,7 @@ TLbSpeedButton::TLbSpeedButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::TabFocus);
     hotTrackFont_ = font();
     resize(kDefaultSize);
-    connect(&fade_, &TLbButtonFade::levelChanged, this, qOverload<>(&QWidget::update));
+    connect(&fade_, &LbButtonFade::levelChanged, this, qOverload<>(&QWidget::update));
 }
 
 TLbSpeedButton::~TLbSpeedButton() = default;
@@ -164,8 +164,8 @@ void TLbSpeedButton::setPopupMenu(QMenu* menu) {
     update();
 }
 
-TLbButtonLook TLbSpeedButton::look() const {
-    TLbButtonLook look;
+LbButtonLook TLbSpeedButton::look() const {
+    LbButtonLook look;
     look.style = style_;
     look.layout = layout_;
     look.alignment = alignment_;

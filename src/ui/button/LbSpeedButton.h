@@ -86,7 +86,7 @@ public:
     bool isFading() const { return fade_.isRunning(); }
 
     // Everything the painter needs, from the present state.
-    TLbButtonLook look() const;
+    LbButtonLook look() const;
     QSize sizeHint() const override;
 
 signals:
@@ -131,7 +131,7 @@ private:
     bool wordWrap_ = false;
     QPointer<QMenu> popupMenu_;
     bool mouseInControl_ = false;
-    TLbButtonFade fade_;
+    LbButtonFade fade_;
 };
 
 } // namespace vistarel

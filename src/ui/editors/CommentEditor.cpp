@@ -3,10 +3,10 @@
 #include "common/Error.h"
 #include "image/JpegDecoder.h"
 
-#include "ui/controls/ControlFactory.h"
-#include "ui/dialogs/DialogHook.h"
 #include "ui/button/LbSpeedButton.h"
+#include "ui/controls/ControlFactory.h"
 #include "ui/controls/PictureBox.h"
+#include "ui/dialogs/DialogHook.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -79,8 +79,8 @@ void CommentEditor::createControls() {
     mmKoment->setTabChangesFocus(true);
 
     btnDelKoment = makeFlatButton(this, "btnDelKoment", {23, 271, 163, 23},
-                                   QStringLiteral("Smazat všechny komentáře"),
-                                   QStringLiteral("delete-captions"));
+                                  QStringLiteral("Smazat všechny komentáře"),
+                                  QStringLiteral("delete-captions"));
 
     lblKomentare = new QLabel(kStartLabel, this);
     lblKomentare->setObjectName(QStringLiteral("lblKomentare"));

@@ -2,8 +2,8 @@
 
 #include "styles/HtmlColor.h"
 #include "styles/StyleSheet.h"
-#include "ui/dialogs/DialogHook.h"
 #include "ui/controls/InPlaceEditor.h"
+#include "ui/dialogs/DialogHook.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -84,8 +84,7 @@ void StyleEditor::createList() {
     lvStyl->setWordWrap(false);
     lvStyl->viewport()->installEventFilter(this);
     // The editor stays where it was opened, so it must not outlive a scroll of the rows.
-    connect(lvStyl->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &StyleEditor::hideEditor);
+    connect(lvStyl->verticalScrollBar(), &QScrollBar::valueChanged, this, &StyleEditor::hideEditor);
     connect(lvStyl->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &StyleEditor::hideEditor);
 }
@@ -147,7 +146,7 @@ void StyleEditor::changeEvent(QEvent* event) {
 
 void StyleEditor::resizeEvent(QResizeEvent*) {
     lvStyl->setGeometry(kListOrigin.x(), kListOrigin.y(), width() - 2 * kListOrigin.x(),
-                         height() - kListOrigin.y() - kListOrigin.x());
+                        height() - kListOrigin.y() - kListOrigin.x());
 }
 
 QString StyleEditor::rowValue(int row) const {
@@ -242,8 +241,7 @@ void StyleEditor::openEditor(int row) {
     const QPoint cell(lvStyl->columnViewportPosition(ValueColumn),
                       lvStyl->rowViewportPosition(row));
     const QPoint topLeft = lvStyl->viewport()->mapTo(this, cell);
-    edtStyl->setGeometry(topLeft.x(), topLeft.y(), lvStyl->columnWidth(ValueColumn),
-                          kEditorHeight);
+    edtStyl->setGeometry(topLeft.x(), topLeft.y(), lvStyl->columnWidth(ValueColumn), kEditorHeight);
     edtStyl->setText(rowValue(row));
     edtStyl->show();
     edtStyl->raise();

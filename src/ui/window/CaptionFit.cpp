@@ -59,9 +59,9 @@ bool comboFits(const QComboBox& combo) {
 }
 
 bool buttonFits(const TLbSpeedButton& button) {
-    const TLbButtonLook look = button.look();
+    const LbButtonLook look = button.look();
     const QFontMetrics metrics(look.font);
-    const TLbButtonPlacement placement = placeButtonContent(button.size(), look, metrics);
+    const LbButtonPlacement placement = placeButtonContent(button.size(), look, metrics);
     if (placement.caption != look.caption)
         return false;
     const QRect inside = button.rect();

@@ -1,8 +1,8 @@
 #include "ui/window/HelpView.h"
 
-#include "common/Outcome.h"
 #include "common/FileSystem.h"
 #include "common/Messages.h"
+#include "common/Outcome.h"
 #include "help/RtfReader.h"
 
 namespace vistarel {

@@ -1,9 +1,9 @@
 #include "ui/window/LookPage.h"
 
-#include "ui/controls/ControlFactory.h"
 #include "ui/button/LbSpeedButton.h"
-#include "ui/editors/StyleEditor.h"
+#include "ui/controls/ControlFactory.h"
 #include "ui/controls/UpDown.h"
+#include "ui/editors/StyleEditor.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "ui/window/OptionsPage.h"
 
-#include "ui/controls/ControlFactory.h"
 #include "ui/button/LbSpeedButton.h"
+#include "ui/controls/ControlFactory.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -4,14 +4,14 @@
 #include "page/CodeOnlyCommand.h"
 #include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
-#include "ui/dialogs/DialogHook.h"
-#include "ui/window/CaptionFit.h"
-#include "ui/editors/CommentEditor.h"
-#include "ui/controls/ControlFactory.h"
-#include "ui/dialogs/ExSelectDirectory.h"
-#include "ui/window/HelpView.h"
 #include "ui/button/LbSpeedButton.h"
+#include "ui/controls/ControlFactory.h"
+#include "ui/dialogs/DialogHook.h"
+#include "ui/dialogs/ExSelectDirectory.h"
+#include "ui/editors/CommentEditor.h"
 #include "ui/editors/StyleEditor.h"
+#include "ui/window/CaptionFit.h"
+#include "ui/window/HelpView.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -20,8 +20,8 @@ QColor at(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
 }
 
-TLbButtonLook plainLook() {
-    TLbButtonLook look;
+LbButtonLook plainLook() {
+    LbButtonLook look;
     look.color = kFace;
     look.font.setPixelSize(12);
     return look;
@@ -51,7 +51,7 @@ QRect boxOf(const QImage& image, const QColor& colour) {
 
 } // namespace
 
-class TestLbButtons : public QObject {
+class tst_LbButtons : public QObject {
     Q_OBJECT
 private slots:
     void gradientBandsRunFromStartToEnd();
@@ -77,7 +77,7 @@ private slots:
     void modernNeedsMoreThanEightBits();
 };
 
-void TestLbButtons::gradientBandsRunFromStartToEnd() {
+void tst_LbButtons::gradientBandsRunFromStartToEnd() {
     // 31 rows: band i starts at row i and is two rows high, so row i shows band i.
     QImage image(4, 40, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -95,7 +95,7 @@ void TestLbButtons::gradientBandsRunFromStartToEnd() {
     QCOMPARE(at(image, 3, 10).alpha(), 0);
 }
 
-void TestLbButtons::gradientBandColours_data() {
+void tst_LbButtons::gradientBandColours_data() {
     QTest::addColumn<int>("band");
     QTest::addColumn<QColor>("expected");
     // From (0, 255, 10) to (255, 0, 10).
@@ -105,13 +105,13 @@ void TestLbButtons::gradientBandColours_data() {
     QTest::newRow("rounds up") << 16 << QColor(132, 123, 10);   // 131.61, 123.39
 }
 
-void TestLbButtons::gradientBandColours() {
+void tst_LbButtons::gradientBandColours() {
     QFETCH(int, band);
     QFETCH(QColor, expected);
     QCOMPARE(gradientBandColor(QColor(0, 255, 10), QColor(255, 0, 10), band), expected);
 }
 
-void TestLbButtons::hotColourMixesByFadeLevel_data() {
+void tst_LbButtons::hotColourMixesByFadeLevel_data() {
     QTest::addColumn<int>("level");
     QTest::addColumn<QColor>("expected");
     // Normal (10, 20, 31), hot (214, 230, 248).
@@ -121,10 +121,10 @@ void TestLbButtons::hotColourMixesByFadeLevel_data() {
     QTest::newRow("none") << 0 << QColor(10, 20, 31);
 }
 
-void TestLbButtons::hotColourMixesByFadeLevel() {
+void tst_LbButtons::hotColourMixesByFadeLevel() {
     QFETCH(int, level);
     QFETCH(QColor, expected);
-    TLbButtonLook look = plainLook();
+    LbButtonLook look = plainLook();
     look.color = QColor(10, 20, 31);
     look.hotTrackColor = QColor(214, 230, 248);
     look.fadeLevel = level;
@@ -135,8 +135,8 @@ void TestLbButtons::hotColourMixesByFadeLevel() {
     QCOMPARE(at(renderLbButton(QSize(60, 23), look), 30, 3), look.color);
 }
 
-void TestLbButtons::modernFaceTakesHotColourInTheMiddleBand() {
-    TLbButtonLook look = plainLook();
+void tst_LbButtons::modernFaceTakesHotColourInTheMiddleBand() {
+    LbButtonLook look = plainLook();
     look.style = bsModern;
     look.color = QColor(0xF0, 0xF0, 0xF0);
     look.hotTrackColor = QColor(0xD6, 0xE6, 0xF8);
@@ -152,8 +152,8 @@ void TestLbButtons::modernFaceTakesHotColourInTheMiddleBand() {
     QCOMPARE(at(renderLbButton(QSize(100, 140), look), 50, 140 / 4 + 1), look.hotTrackColor);
 }
 
-void TestLbButtons::colorWhenDownWinsOverHot() {
-    TLbButtonLook look = plainLook();
+void tst_LbButtons::colorWhenDownWinsOverHot() {
+    LbButtonLook look = plainLook();
     look.hotTrackColor = Qt::cyan;
     look.fadeLevel = 8;
     look.colorWhenDown = QColor(0x80, 0x00, 0x40);
@@ -163,8 +163,8 @@ void TestLbButtons::colorWhenDownWinsOverHot() {
     QCOMPARE(at(renderLbButton(QSize(60, 23), look), 30, 3), QColor(Qt::cyan));
 }
 
-void TestLbButtons::disabledButtonIsDrawnUpWithGreyCaptionAndSecondImage() {
-    TLbButtonLook look = plainLook();
+void tst_LbButtons::disabledButtonIsDrawnUpWithGreyCaptionAndSecondImage() {
+    LbButtonLook look = plainLook();
     look.font.setPixelSize(20);
     look.font.setBold(true);
     look.caption = "HHHH";
@@ -185,7 +185,7 @@ void TestLbButtons::disabledButtonIsDrawnUpWithGreyCaptionAndSecondImage() {
     QVERIFY(!boxOf(renderLbButton(QSize(120, 30), look).copy(24, 2, 92, 26), Qt::black).isEmpty());
 }
 
-void TestLbButtons::glyphImageFollowsState_data() {
+void tst_LbButtons::glyphImageFollowsState_data() {
     QTest::addColumn<int>("cells");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("down");
@@ -201,13 +201,13 @@ void TestLbButtons::glyphImageFollowsState_data() {
     QTest::newRow("single image disabled") << 1 << false << false << false << QColor(Qt::red);
 }
 
-void TestLbButtons::glyphImageFollowsState() {
+void tst_LbButtons::glyphImageFollowsState() {
     QFETCH(int, cells);
     QFETCH(bool, enabled);
     QFETCH(bool, down);
     QFETCH(bool, hot);
     QFETCH(QColor, shown);
-    TLbButtonLook look = plainLook();
+    LbButtonLook look = plainLook();
     look.glyph = keyedStrip(cells);
     look.numGlyphs = cells;
     look.enabled = enabled;
@@ -218,7 +218,7 @@ void TestLbButtons::glyphImageFollowsState() {
     QCOMPARE(at(image, 12 + off, 14 + off), shown);
 }
 
-void TestLbButtons::glyphKeyAndAlpha() {
+void tst_LbButtons::glyphKeyAndAlpha() {
     // An opaque glyph loses its bottom-left colour wherever it appears.
     QImage opaque(16, 16, QImage::Format_RGB32);
     opaque.fill(Qt::black);
@@ -238,7 +238,7 @@ void TestLbButtons::glyphKeyAndAlpha() {
     QCOMPARE(cell.pixelColor(4, 4), QColor(Qt::black));
     QCOMPARE(cell.pixelColor(5, 5).alpha(), 128);
 
-    TLbButtonLook look = plainLook();
+    LbButtonLook look = plainLook();
     look.glyph = alpha;
     look.numGlyphs = 1;
     const QImage image = renderLbButton(QSize(40, 30), look);
@@ -248,7 +248,7 @@ void TestLbButtons::glyphKeyAndAlpha() {
     QVERIFY(blended.blue() > blended.red() && blended.red() > 0x40);
 }
 
-void TestLbButtons::captionIsCutCharacterByCharacter_data() {
+void tst_LbButtons::captionIsCutCharacterByCharacter_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("numGlyphs");
     QTest::addColumn<bool>("wordWrap");
@@ -259,17 +259,17 @@ void TestLbButtons::captionIsCutCharacterByCharacter_data() {
     QTest::newRow("wrapped keeps it all") << 60 << 0 << true;
 }
 
-void TestLbButtons::captionIsCutCharacterByCharacter() {
+void tst_LbButtons::captionIsCutCharacterByCharacter() {
     QFETCH(int, width);
     QFETCH(int, numGlyphs);
     QFETCH(bool, wordWrap);
-    TLbButtonLook look = plainLook();
+    LbButtonLook look = plainLook();
     look.caption = QStringLiteral("Příliš žluťoučký kůň");
     look.wordWrap = wordWrap;
     look.glyph = keyedStrip(1);
     look.numGlyphs = numGlyphs;
     const QFontMetrics metrics(look.font);
-    const TLbButtonPlacement place = placeButtonContent(QSize(width, 23), look, metrics);
+    const LbButtonPlacement place = placeButtonContent(QSize(width, 23), look, metrics);
     const int available = std::max(0, width - 8 - (numGlyphs ? 20 : 0));
     QVERIFY(look.caption.startsWith(place.caption));
     QCOMPARE(place.captionBox.width(), available);
@@ -287,7 +287,7 @@ void TestLbButtons::captionIsCutCharacterByCharacter() {
         QVERIFY(place.caption.isEmpty());
 }
 
-void TestLbButtons::glyphPositionForEachLayout_data() {
+void tst_LbButtons::glyphPositionForEachLayout_data() {
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("layout");
     QTest::addColumn<int>("alignment");
@@ -318,13 +318,13 @@ void TestLbButtons::glyphPositionForEachLayout_data() {
         << +bsShape << +blGlyphLeft << +taLeftJustify << true << QPoint(42, 12);
 }
 
-void TestLbButtons::glyphPositionForEachLayout() {
+void tst_LbButtons::glyphPositionForEachLayout() {
     QFETCH(int, style);
     QFETCH(int, layout);
     QFETCH(int, alignment);
     QFETCH(bool, down);
     QFETCH(QPoint, topLeft);
-    TLbButtonLook look = plainLook();
+    LbButtonLook look = plainLook();
     look.style = TLbSpeedButtonStyle(style);
     look.layout = TLbSpeedButtonLayout(layout);
     look.alignment = TAlignment(alignment);
@@ -334,8 +334,8 @@ void TestLbButtons::glyphPositionForEachLayout() {
     QCOMPARE(boxOf(renderLbButton(QSize(100, 40), look), Qt::red), QRect(topLeft, QSize(16, 16)));
 }
 
-void TestLbButtons::captionSitsBesideOrAroundGlyph() {
-    TLbButtonLook look = plainLook();
+void tst_LbButtons::captionSitsBesideOrAroundGlyph() {
+    LbButtonLook look = plainLook();
     look.caption = "Ab";
     look.glyph = keyedStrip(1);
     look.numGlyphs = 1;
@@ -344,7 +344,7 @@ void TestLbButtons::captionSitsBesideOrAroundGlyph() {
     const int th = metrics.height();
 
     look.alignment = taCenter;
-    TLbButtonPlacement place = placeButtonContent(size, look, metrics);
+    LbButtonPlacement place = placeButtonContent(size, look, metrics);
     const int tb = metrics.horizontalAdvance("Ab") + 4;
     QCOMPARE(place.glyphCell.topLeft(), QPoint(42 - tb / 2, 22));
     QCOMPARE(place.captionBox, QRect(24, (60 - th) / 2, 72, th));
@@ -373,8 +373,8 @@ void TestLbButtons::captionSitsBesideOrAroundGlyph() {
     QCOMPARE(place.captionBox.top(), (60 - th) / 2);
 }
 
-void TestLbButtons::flatBevelShowsOnlyWhenHotOrDown() {
-    TLbButtonLook look = plainLook();
+void tst_LbButtons::flatBevelShowsOnlyWhenHotOrDown() {
+    LbButtonLook look = plainLook();
     look.flat = true;
     look.lightColor = Qt::white;
     look.shadowColor = Qt::darkBlue;
@@ -403,8 +403,8 @@ void TestLbButtons::flatBevelShowsOnlyWhenHotOrDown() {
     QCOMPARE(at(renderLbButton(size, look), 10, 0), QColor(Qt::white));
 }
 
-void TestLbButtons::roundedStylesLeaveCornersTransparent() {
-    TLbButtonLook look = plainLook();
+void tst_LbButtons::roundedStylesLeaveCornersTransparent() {
+    LbButtonLook look = plainLook();
     look.shadowColor = Qt::darkGreen;
     look.style = bsModern;
     QImage image = renderLbButton(QSize(60, 24), look);
@@ -429,18 +429,18 @@ void TestLbButtons::roundedStylesLeaveCornersTransparent() {
     QCOMPARE(at(renderLbButton(QSize(60, 24), look), 30, 12).alpha(), 0);
 }
 
-void TestLbButtons::dropDownArrow() {
-    TLbButtonLook look = plainLook();
+void tst_LbButtons::dropDownArrow() {
+    LbButtonLook look = plainLook();
     look.fontColor = Qt::darkMagenta;
     look.showArrow = true;
     const QRect arrow = boxOf(renderLbButton(QSize(60, 24), look), Qt::darkMagenta);
     QCOMPARE(arrow, QRect(60 - 11, 24 / 2 - 1, 5, 3));
 }
 
-void TestLbButtons::fadeReachesZeroAfterEightTicks() {
-    TLbButtonFade fade;
+void tst_LbButtons::fadeReachesZeroAfterEightTicks() {
+    LbButtonFade fade;
     QList<int> levels;
-    connect(&fade, &TLbButtonFade::levelChanged, this, [&levels](int l) { levels << l; });
+    connect(&fade, &LbButtonFade::levelChanged, this, [&levels](int l) { levels << l; });
     fade.start(); // nothing to fade yet
     QVERIFY(!fade.isRunning());
     fade.setFull();
@@ -459,12 +459,12 @@ void TestLbButtons::fadeReachesZeroAfterEightTicks() {
     QVERIFY(!fade.isRunning());
 }
 
-void TestLbButtons::modernNeedsMoreThanEightBits() {
+void tst_LbButtons::modernNeedsMoreThanEightBits() {
     QCOMPARE(styleForDisplayDepth(bsModern, 8), bsNormal);
     QCOMPARE(styleForDisplayDepth(bsModern, 4), bsNormal);
     QCOMPARE(styleForDisplayDepth(bsModern, 24), bsModern);
     QCOMPARE(styleForDisplayDepth(bsQuicken, 8), bsQuicken);
 }
 
-QTEST_MAIN(TestLbButtons)
+QTEST_MAIN(tst_LbButtons)
 #include "tst_LbButtons.moc"

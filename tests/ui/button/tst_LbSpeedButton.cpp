@@ -26,7 +26,7 @@ QColor pixel(QWidget& widget, int x, int y) {
 
 } // namespace
 
-class TestLbSpeedButton : public QObject {
+class tst_LbSpeedButton : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -51,7 +51,7 @@ private:
     std::unique_ptr<QWidget> window_;
 };
 
-void TestLbSpeedButton::init() {
+void tst_LbSpeedButton::init() {
     window_ = std::make_unique<QWidget>();
     window_->resize(320, 120);
     QPalette colours = window_->palette();
@@ -63,11 +63,11 @@ void TestLbSpeedButton::init() {
     QCursor::setPos(790, 590);
 }
 
-void TestLbSpeedButton::cleanup() {
+void tst_LbSpeedButton::cleanup() {
     window_.reset();
 }
 
-void TestLbSpeedButton::defaults() {
+void tst_LbSpeedButton::defaults() {
     TLbSpeedButton button;
     QCOMPARE(button.size(), QSize(100, 23));
     QCOMPARE(button.Color(), button.palette().color(QPalette::Button));
@@ -76,7 +76,7 @@ void TestLbSpeedButton::defaults() {
     QCOMPARE(button.focusPolicy(), Qt::TabFocus);
 }
 
-void TestLbSpeedButton::glyphSetsNumberOfImages() {
+void tst_LbSpeedButton::glyphSetsNumberOfImages() {
     TLbSpeedButton button;
     button.setGlyph(QPixmap(64, 16));
     QCOMPARE(button.NumGlyphs(), 4);
@@ -87,7 +87,7 @@ void TestLbSpeedButton::glyphSetsNumberOfImages() {
     QVERIFY(button.Glyph().isNull());
 }
 
-void TestLbSpeedButton::hoverShowsHotColourAndLeavingRestoresIt() {
+void tst_LbSpeedButton::hoverShowsHotColourAndLeavingRestoresIt() {
     auto* button = new TLbSpeedButton(window_.get());
     button->setColor(QColor(0xF0, 0xF0, 0xF0));
     button->setHotTrackColor(QColor(0xD6, 0xE6, 0xF8));
@@ -109,7 +109,7 @@ void TestLbSpeedButton::hoverShowsHotColourAndLeavingRestoresIt() {
     QCOMPARE(exited.count(), 1);
 }
 
-void TestLbSpeedButton::disabledButtonIgnoresThePointer() {
+void tst_LbSpeedButton::disabledButtonIgnoresThePointer() {
     auto* button = new TLbSpeedButton(window_.get());
     button->setHotTrackColor(Qt::red);
     button->setEnabled(false);
@@ -123,7 +123,7 @@ void TestLbSpeedButton::disabledButtonIgnoresThePointer() {
     QCOMPARE(exited.count(), 0);
 }
 
-void TestLbSpeedButton::slowDeceaseFadesOutOnTheEventLoop() {
+void tst_LbSpeedButton::slowDeceaseFadesOutOnTheEventLoop() {
     auto* button = new TLbSpeedButton(window_.get());
     button->setHotTrackColor(Qt::blue);
     button->setSlowDecease(true);
@@ -151,7 +151,7 @@ void TestLbSpeedButton::slowDeceaseFadesOutOnTheEventLoop() {
     QVERIFY(!button->isFading());
 }
 
-void TestLbSpeedButton::momentaryButtonIsDownOnlyWhilePressed() {
+void tst_LbSpeedButton::momentaryButtonIsDownOnlyWhilePressed() {
     auto* button = new TLbSpeedButton(window_.get());
     window_->show();
     QSignalSpy clicked(button, &QAbstractButton::clicked);
@@ -167,7 +167,7 @@ void TestLbSpeedButton::momentaryButtonIsDownOnlyWhilePressed() {
     QCOMPARE(clicked.count(), 1);
 }
 
-void TestLbSpeedButton::groupedButtonsExcludeEachOther() {
+void tst_LbSpeedButton::groupedButtonsExcludeEachOther() {
     TLbSpeedButton* group[3];
     for (int i = 0; i < 3; ++i) {
         group[i] = new TLbSpeedButton(window_.get());
@@ -196,7 +196,7 @@ void TestLbSpeedButton::groupedButtonsExcludeEachOther() {
     QVERIFY(otherParent->Down());
 }
 
-void TestLbSpeedButton::allowAllUpReleasesTheDownButton() {
+void tst_LbSpeedButton::allowAllUpReleasesTheDownButton() {
     auto* first = new TLbSpeedButton(window_.get());
     auto* second = new TLbSpeedButton(window_.get());
     second->move(100, 0);
@@ -213,7 +213,7 @@ void TestLbSpeedButton::allowAllUpReleasesTheDownButton() {
     QCOMPARE(clicked.count(), 2);
 }
 
-void TestLbSpeedButton::colorStylePresets_data() {
+void tst_LbSpeedButton::colorStylePresets_data() {
     QTest::addColumn<int>("preset");
     QTest::addColumn<QColor>("color"); // invalid: the button-face colour
     QTest::addColumn<QColor>("light");
@@ -247,7 +247,7 @@ void TestLbSpeedButton::colorStylePresets_data() {
                              << c("#2965AD") << c("#9CAECE") << +bsQuicken << false;
 }
 
-void TestLbSpeedButton::colorStylePresets() {
+void tst_LbSpeedButton::colorStylePresets() {
     QFETCH(int, preset);
     QFETCH(QColor, color);
     QFETCH(QColor, light);
@@ -283,7 +283,7 @@ void TestLbSpeedButton::colorStylePresets() {
     QCOMPARE(button.LightColor(), light);
 }
 
-void TestLbSpeedButton::quickenIsWhiteOnDarkBlue() {
+void tst_LbSpeedButton::quickenIsWhiteOnDarkBlue() {
     auto* button = new TLbSpeedButton(window_.get());
     button->resize(120, 30);
     QFont font = button->font();
@@ -303,7 +303,7 @@ void TestLbSpeedButton::quickenIsWhiteOnDarkBlue() {
     QVERIFY(white > 0);
 }
 
-void TestLbSpeedButton::disabledDownButtonIsDrawnUp() {
+void tst_LbSpeedButton::disabledDownButtonIsDrawnUp() {
     auto* button = new TLbSpeedButton(window_.get());
     button->resize(60, 30);
     button->setColorWhenDown(Qt::red);
@@ -319,7 +319,7 @@ void TestLbSpeedButton::disabledDownButtonIsDrawnUp() {
     QCOMPARE(pixel(*button, 4 + 1, 7), QColor(Qt::green));
 }
 
-void TestLbSpeedButton::backgroundShowsAroundRoundedFace() {
+void tst_LbSpeedButton::backgroundShowsAroundRoundedFace() {
     auto* modern = new TLbSpeedButton(window_.get());
     modern->setStyle(bsModern);
     auto* see = new TLbSpeedButton(window_.get());
@@ -333,7 +333,7 @@ void TestLbSpeedButton::backgroundShowsAroundRoundedFace() {
     QCOMPARE(image.pixelColor(150 + 80, 11), behind);
 }
 
-void TestLbSpeedButton::acceleratorClicksDrawnDown() {
+void tst_LbSpeedButton::acceleratorClicksDrawnDown() {
     auto* button = new TLbSpeedButton(window_.get());
     button->setCaption(QStringLiteral("&Uložit"));
     button->setColorWhenDown(Qt::red);
@@ -358,7 +358,7 @@ void TestLbSpeedButton::acceleratorClicksDrawnDown() {
     QCOMPARE(clicked.count(), 1);
 }
 
-void TestLbSpeedButton::popupMenuOpensBelowBeforeClick() {
+void tst_LbSpeedButton::popupMenuOpensBelowBeforeClick() {
     auto* button = new TLbSpeedButton(window_.get());
     button->move(20, 30);
     QMenu menu;
@@ -382,5 +382,5 @@ void TestLbSpeedButton::popupMenuOpensBelowBeforeClick() {
     QCOMPARE(shownAt, button->mapToGlobal(QPoint(0, button->height())));
 }
 
-QTEST_MAIN(TestLbSpeedButton)
+QTEST_MAIN(tst_LbSpeedButton)
 #include "tst_LbSpeedButton.moc"

@@ -1,7 +1,7 @@
-#include "ui/editors/CommentEditor.h"
 #include "image/JpegEncoder.h"
-#include "ui/dialogs/DialogHook.h"
 #include "ui/controls/PictureBox.h"
+#include "ui/dialogs/DialogHook.h"
+#include "ui/editors/CommentEditor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,7 +40,7 @@ void fill(AlbumState& state, int count) {
 
 } // namespace
 
-class TestCommentEditor : public QObject {
+class tst_CommentEditor : public QObject {
     Q_OBJECT
 
     AlbumState state;
@@ -279,5 +279,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCommentEditor)
+QTEST_MAIN(tst_CommentEditor)
 #include "tst_CommentEditor.moc"

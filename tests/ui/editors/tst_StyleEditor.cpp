@@ -22,7 +22,7 @@ QColor centreOf(const QPixmap& picture) {
 
 } // namespace
 
-class TestStyleEditor : public QObject {
+class tst_StyleEditor : public QObject {
     Q_OBJECT
 
     std::unique_ptr<StyleEditor> editor;
@@ -228,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStyleEditor)
+QTEST_MAIN(tst_StyleEditor)
 #include "tst_StyleEditor.moc"

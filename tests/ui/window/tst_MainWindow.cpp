@@ -1,11 +1,11 @@
 #include "TempFolder.h"
 #include "TestPhotos.h"
 #include "common/FileSystem.h"
-#include "ui/window/CaptionFit.h"
-#include "ui/dialogs/DialogHook.h"
-#include "ui/window/HelpView.h"
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/UpDown.h"
+#include "ui/dialogs/DialogHook.h"
+#include "ui/window/CaptionFit.h"
+#include "ui/window/HelpView.h"
 #include "ui/window/Vistarel_u.h"
 
 #include <QComboBox>
