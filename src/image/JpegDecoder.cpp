@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "image/LibjpegError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -35,10 +36,13 @@ void checkSize(const jpeg_decompress_struct& info, const std::string& path) {
                     std::to_string(info.image_height) + " pixels)");
 }
 
-void chooseBestQuality(jpeg_decompress_struct& info) {
+void chooseBestQuality(jpeg_decompress_struct& info, const DecodeScaleChoice& choose) {
     info.out_color_space = isFourComponent(info.jpeg_color_space) ? JCS_CMYK : JCS_RGB;
-    info.scale_num = 1;
-    info.scale_denom = 1;
+    const int eighths =
+        choose ? choose(static_cast<int>(info.image_width), static_cast<int>(info.image_height))
+               : 8;
+    info.scale_num = static_cast<unsigned>(std::clamp(eighths, 1, 8));
+    info.scale_denom = 8;
     info.dct_method = JDCT_ISLOW;
     info.do_fancy_upsampling = TRUE;
     info.do_block_smoothing = TRUE;
@@ -68,10 +72,10 @@ void readCmykRows(Decompressor& jpeg, Raster& picture) {
     jpeg.run(read);
 }
 
-void decodeFrom(Decompressor& jpeg, Raster& picture) {
+void decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoice& choose) {
     jpeg.run([&] { jpeg_read_header(&jpeg.info, TRUE); });
     checkSize(jpeg.info, jpeg.path);
-    chooseBestQuality(jpeg.info);
+    chooseBestQuality(jpeg.info, choose);
     jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
     const int width = static_cast<int>(jpeg.info.output_width);
     const int height = static_cast<int>(jpeg.info.output_height);
@@ -89,13 +93,13 @@ void decodeFrom(Decompressor& jpeg, Raster& picture) {
 
 } // namespace
 
-void decodeJpegFile(const std::string& path, Raster& picture) {
+void decodeJpegFile(const std::string& path, Raster& picture, const DecodeScaleChoice& choose) {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw cannotOpenFile(path, errno);
     Decompressor jpeg(path);
     jpeg.run([&] { jpeg_stdio_src(&jpeg.info, file.get()); });
-    decodeFrom(jpeg, picture);
+    decodeFrom(jpeg, picture, choose);
 }
 
 void decodeJpegBytes(const std::string& bytes, Raster& picture) {
@@ -104,7 +108,7 @@ void decodeJpegBytes(const std::string& bytes, Raster& picture) {
         jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(bytes.data()),
                      static_cast<unsigned long>(bytes.size()));
     });
-    decodeFrom(jpeg, picture);
+    decodeFrom(jpeg, picture, {});
 }
 
 } // namespace vistarel
