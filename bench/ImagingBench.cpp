@@ -85,7 +85,7 @@ public:
         });
         timing.decode = std::min(timing.decode, millisecondsSince(start));
         start = cpuMilliseconds();
-        renderScaled(source_.picture(), sizes_, pictures_);
+        renderScaled(source_.picture(), source_.scale(), sizes_, pictures_);
         timing.render = std::min(timing.render, millisecondsSince(start));
         start = cpuMilliseconds();
         writeFileBytes(output_ + "photo.jpg", encodeJpeg(pictures_.photo, 80));

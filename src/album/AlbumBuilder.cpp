@@ -116,7 +116,8 @@ void AlbumBuilder::makePhoto(const std::string& inputPath, WorkObjects& objects,
         made.sizes = pictureSizes(width, height, state_);
         return decodeScale(width, height, made.sizes);
     });
-    renderScaled(objects.input.picture(), made.sizes, objects.pictures, settings_.keepPreviews);
+    renderScaled(objects.input.picture(), objects.input.scale(), made.sizes, objects.pictures,
+                 settings_.keepPreviews);
     made.photoJpeg = encodedOrNone(objects.pictures.photo, settings_.photoQuality);
     made.thumbnailJpeg = encodedOrNone(objects.pictures.thumbnail, settings_.thumbQuality);
     if (settings_.keepPreviews)

@@ -65,8 +65,8 @@ PictureSizes pictureSizes(int width, int height, const AlbumState& state) {
             sizeForMode(width, height, ScaleMode::Preview, state)};
 }
 
-void renderScaled(const Raster& source, const PictureSizes& sizes, ScaledPictures& pictures,
-                  bool withPreview) {
+void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
+                  ScaledPictures& pictures, bool withPreview) {
     if (source.pixels.empty())
         throw Error("No picture to draw");
     pictures.photo.resize(sizes.photo.width, sizes.photo.height);
@@ -76,7 +76,7 @@ void renderScaled(const Raster& source, const PictureSizes& sizes, ScaledPicture
     const Resampler::Job jobs[] = {{pictures.resamplers[0], pictures.photo},
                                    {pictures.resamplers[1], pictures.thumbnail},
                                    {pictures.resamplers[2], pictures.preview}};
-    Resampler::resampleTogether(source, std::span(jobs, withPreview ? 3 : 2));
+    Resampler::resampleTogether(source, std::span(jobs, withPreview ? 3 : 2), scale);
 }
 
 void recordScaledSizes(const PictureSizes& sizes, PhotoRecord& record) {

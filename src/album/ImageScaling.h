@@ -35,11 +35,11 @@ struct ScaledPictures {
     Resampler resamplers[3];
 };
 
-// Draws the decoded photo (at full size or decoded at a smaller scale) into pictures of the
+// Draws the decoded photo (at full size, or decoded at the given scale) into pictures of the
 // given sizes (area average when shrinking, linear when enlarging), all in one sweep down
 // the decoded photo; the preview only when withPreview.
-void renderScaled(const Raster& source, const PictureSizes& sizes, ScaledPictures& pictures,
-                  bool withPreview = true);
+void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
+                  ScaledPictures& pictures, bool withPreview = true);
 
 // Stores the album photo's and the thumbnail's sizes into the photo's record.
 void recordScaledSizes(const PictureSizes& sizes, PhotoRecord& record);

@@ -72,7 +72,7 @@ void readCmykRows(Decompressor& jpeg, Raster& picture) {
     jpeg.run(read);
 }
 
-void decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoice& choose) {
+PhotoScale decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoice& choose) {
     jpeg.run([&] { jpeg_read_header(&jpeg.info, TRUE); });
     checkSize(jpeg.info, jpeg.path);
     chooseBestQuality(jpeg.info, choose);
@@ -89,17 +89,20 @@ void decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoice& ch
     else
         readRgbRows(jpeg, picture);
     // The trailer after the last row is not read: nothing there changes the picture.
+    return {static_cast<int>(jpeg.info.image_width), static_cast<int>(jpeg.info.image_height),
+            static_cast<int>(jpeg.info.scale_num)};
 }
 
 } // namespace
 
-void decodeJpegFile(const std::string& path, Raster& picture, const DecodeScaleChoice& choose) {
+PhotoScale decodeJpegFile(const std::string& path, Raster& picture,
+                          const DecodeScaleChoice& choose) {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw cannotOpenFile(path, errno);
     Decompressor jpeg(path);
     jpeg.run([&] { jpeg_stdio_src(&jpeg.info, file.get()); });
-    decodeFrom(jpeg, picture, choose);
+    return decodeFrom(jpeg, picture, choose);
 }
 
 void decodeJpegBytes(const std::string& bytes, Raster& picture) {

@@ -19,8 +19,9 @@ using DecodeScaleChoice = std::function<int(int width, int height)>;
 // choose picks once the header is read (libjpeg's DCT scaling: the pixels never decoded
 // cost nothing). Grayscale, CMYK and YCCK files are converted to RGB. Throws Error naming
 // the path when the file cannot be opened or libjpeg cannot decode it; damage libjpeg can
-// work around only warns.
-void decodeJpegFile(const std::string& path, Raster& picture, const DecodeScaleChoice& choose = {});
+// work around only warns. Returns where the picture lies on the photo.
+PhotoScale decodeJpegFile(const std::string& path, Raster& picture,
+                          const DecodeScaleChoice& choose = {});
 // The same for JPEG bytes held in memory (a kept preview).
 void decodeJpegBytes(const std::string& bytes, Raster& picture);
 

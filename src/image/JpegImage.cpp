@@ -4,7 +4,7 @@ namespace vistarel {
 
 void JpegImage::loadFromFile(const std::string& path, const DecodeScaleChoice& choose) {
     try {
-        decodeJpegFile(path, picture_, choose);
+        scale_ = decodeJpegFile(path, picture_, choose);
     } catch (...) {
         picture_ = Raster();
         throw;

@@ -15,6 +15,7 @@ public:
     int width() const { return picture_.width; }
     int height() const { return picture_.height; }
     bool empty() const { return picture_.pixels.empty(); }
+    const PhotoScale& scale() const { return scale_; }
 
     // Decodes at full size unless choose picks a smaller scale; the buffer is reused from
     // the photo decoded before.
@@ -22,6 +23,7 @@ public:
 
 private:
     Raster picture_;
+    PhotoScale scale_;
 };
 
 } // namespace vistarel

@@ -22,4 +22,13 @@ struct Raster {
     }
 };
 
+// Where a decoded picture lies on the photo it shows. A decode at the scale M/8 makes M pixels
+// of every 8 x 8 block, each 8/M photo pixels wide, and rounds their count up: the last column
+// and row of the picture can reach past the photo's edge.
+struct PhotoScale {
+    int photoWidth = 0; // the photo's stored size; 0 when the picture is the photo itself
+    int photoHeight = 0;
+    int eighths = 8;
+};
+
 } // namespace vistarel

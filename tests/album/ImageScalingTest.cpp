@@ -59,7 +59,7 @@ protected:
     }
     static Raster photo(int width, int height) { return testing::makeTestRaster(width, height, 4); }
     std::string sizes(int width, int height) {
-        renderScaled(photo(width, height), pictureSizes(width, height, state), pictures);
+        renderScaled(photo(width, height), {}, pictureSizes(width, height, state), pictures);
         auto text = [](const Raster& r) {
             return std::to_string(r.width) + "x" + std::to_string(r.height);
         };

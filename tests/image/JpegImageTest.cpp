@@ -84,6 +84,8 @@ TEST(JpegImage, DecodesAtTheChosenScaleRoundingUp) {
         });
         ASSERT_EQ(image.width(), (203 * eighths + 7) / 8);
         ASSERT_EQ(image.height(), (157 * eighths + 7) / 8);
+        EXPECT_EQ(image.scale().photoWidth * 1000 + image.scale().photoHeight, 203157);
+        EXPECT_EQ(image.scale().eighths, eighths);
         Raster reference;
         reference.resize(image.width(), image.height());
         resampleInto(full.picture(), reference);
