@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace vistarel {
@@ -98,11 +99,14 @@ PhotoScale decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoi
 
 PhotoScale decodeJpegFile(const std::string& path, Raster& picture,
                           const DecodeScaleChoice& choose) {
+    // libjpeg asks for 4 KB at a time; a larger buffer saves most of the system calls. It
+    // outlives the file, which is closed first.
+    constexpr std::size_t kBufferSize = 256 * 1024;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw cannotOpenFile(path, errno);
-    // libjpeg asks for 4 KB at a time; a larger buffer saves most of the system calls.
-    std::setvbuf(file.get(), nullptr, _IOFBF, 256 * 1024);
+    std::setvbuf(file.get(), buffer.get(), _IOFBF, kBufferSize);
     Decompressor jpeg(path);
     jpeg.run([&] { jpeg_stdio_src(&jpeg.info, file.get()); });
     return decodeFrom(jpeg, picture, choose);
