@@ -119,10 +119,13 @@ TEST_F(CodeOnlyCommandTest, PageThatCannotBeCreatedEndsTheCommandBeforeTheStyle)
     EXPECT_FALSE(exists("color.css"));
 }
 
-TEST_F(CodeOnlyCommandTest, PublishStyleReplacesColorCssByteForByte) {
+TEST_F(CodeOnlyCommandTest, PublishStyleCopiesTheListedStyleByteForByte) {
+    // A user's own style is published from the user's styles folder.
+    ::setenv("XDG_DATA_HOME", program.file("data").c_str(), 1);
+    const std::string own = program.subfolder("data/vistarel/css");
     std::string bytes = "/* \x9A\xE8 */\r\nbody {}\n";
     bytes += std::string(70000, 'z');
-    writeFileBytes(stylesFolder() + "big.css", bytes);
+    writeFileBytes(own + "big.css", bytes);
     writeFileBytes(output.file("color.css"), std::string(200000, 'o'));
     window.settings.styleName = "big.css";
     PublishStyle(window.settings);
