@@ -28,7 +28,7 @@ void buildFolders(QWidget* page, OptionsPage& controls) {
 
 void buildSizes(QWidget* page, OptionsPage& controls) {
     QGroupBox* group =
-        makeGroup(page, "GroupBox2", {5, 126, 167, 67}, QStringLiteral("Rolzišení snímků"));
+        makeGroup(page, "GroupBox2", {5, 126, 167, 67}, QStringLiteral("Rozlišení snímků"));
     makeLabel(group, "Label4", {12, 21, 62, 15}, QStringLiteral("Náhledy:"));
     controls.cmbNahled = makeSizeCombo(group, "cmbNahled", {77, 16, 84, 21},
                                        {"240x180", "180x135", "160x120", "120x90", "100x75"},
