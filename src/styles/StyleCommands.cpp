@@ -81,7 +81,7 @@ StyleOutcome saveStyleCommand(const StyleEditorView& editor, FrontEnd& frontEnd)
     return runReportingErrors(frontEnd, StyleOutcome{}, [&](StyleOutcome& outcome) {
         const StyleSheet sheet = sheetFromEditor(editor);
         if (hasEmptyValue(sheet)) {
-            showNotice(frontEnd, "Všechny pole musejí být vyplněné!");
+            showNotice(frontEnd, "Všechna pole musejí být vyplněná!");
             return;
         }
         if (!isValidStyleName(sheet.values[0])) {

@@ -16,7 +16,7 @@ using namespace vistarel::testing;
 namespace {
 
 const std::string kNotice = "message Info information ok: Změnili jste rozlišení!\r\n"
-                            "Změna se neprojeví, dokud nedáte znovu vytvořit album.!";
+                            "Změna se neprojeví, dokud nedáte znovu vytvořit album!";
 const std::string kSizeError = "message Chyba warning ok: Špatně vyplněné rozlišení!";
 
 // An output folder and a program folder whose css/ holds the style "novy.css".

@@ -17,7 +17,7 @@ namespace {
 const std::string kSameFolders =
     "message Info information ok: Vstupní a výstupní adresář je stejný!";
 const std::string kQuestion =
-    "message Info question yes/no: Pokud znovu načtete snímky, příjdete o doposud vyplněné "
+    "message Info question yes/no: Pokud znovu načtete snímky, přijdete o doposud vyplněné "
     "komentáře!\r\nChcete opravdu načíst nové snímky?";
 
 struct LoadTest : ::testing::Test {

@@ -234,8 +234,8 @@ TEST_F(StyleCommands, RefusalsWriteNothingAndKeepTheList) {
         const char* message;
     };
     const Case cases[] = {
-        {"x.css", 17, "message Info information ok: Všechny pole musejí být vyplněné!"},
-        {"", -1, "message Info information ok: Všechny pole musejí být vyplněné!"},
+        {"x.css", 17, "message Info information ok: Všechna pole musejí být vyplněná!"},
+        {"", -1, "message Info information ok: Všechna pole musejí být vyplněná!"},
         {"../x.css", -1, "message Chyba warning ok: Neplatný název stylu!"},
         {"sub\\x.css", -1, "message Chyba warning ok: Neplatný název stylu!"},
         {".", -1, "message Chyba warning ok: Neplatný název stylu!"},
