@@ -31,5 +31,5 @@ function(vistarel_gtest name)
     target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} vistarel_test_support
                           GTest::gtest GTest::gtest_main)
     add_test(NAME ${name} COMMAND test_${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "TZ=Europe/Prague" LABELS core)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${VISTAREL_TEST_ENVIRONMENT}" LABELS core)
 endfunction()

@@ -17,10 +17,11 @@ for svg in "$src"/*.svg; do
     case "$name" in
     about) ;;
     vistarel) for size in 16 32 48 64 128 256; do render "$name" "$size"; done ;;
-    *) render "$name" 16; render "$name" 32 ;;
+    *) for size in 16 32 64; do render "$name" "$size"; done ;;
     esac
 done
-rsvg-convert --width 327 --height 315 --output "$root/resources/about.png" "$src/about.svg"
+# Twice the about page's size, so it stays sharp when the window is drawn larger.
+rsvg-convert --width 654 --height 630 --output "$root/resources/about.png" "$src/about.svg"
 
 # Resource aliases: ":/icons/<name>-<size>.png" and ":/about.png".
 {

@@ -10,8 +10,8 @@ namespace vistarel {
 BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd) {
     return runReportingErrors(frontEnd, BuildOutcome{}, [&](BuildOutcome& outcome) {
         if (state.catalogue.empty()) {
-            showWarning(frontEnd, std::string("Nejsou načteny zádné snímky!") + kCrLf +
-                                      "Musíte nejdřív načíst snímky ze zpracování!");
+            showWarning(frontEnd, std::string("Nejsou načteny žádné snímky!") + kCrLf +
+                                      "Musíte nejdřív načíst snímky ke zpracování!");
             return;
         }
         if (!readSizeSettings(state, settings, frontEnd))

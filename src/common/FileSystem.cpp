@@ -1,6 +1,7 @@
 #include "common/FileSystem.h"
 
 #include "common/Error.h"
+#include "common/NaturalOrder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -48,19 +49,6 @@ bool sameExistingFolder(const std::string& a, const std::string& b) {
     return fs::equivalent(a, b, ec) && !ec;
 }
 
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const auto n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto ua = upper(static_cast<unsigned char>(a[i]));
-        const auto ub = upper(static_cast<unsigned char>(b[i]));
-        if (ua != ub)
-            return ua < ub;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b;
-}
-
 bool endsWithIgnoringCase(const std::string& text, const std::string& suffix) {
     if (text.size() < suffix.size())
         return false;
@@ -81,7 +69,7 @@ std::vector<std::string> listFilesWithExtension(const std::string& folder,
         if (endsWithIgnoringCase(name, extension) && fileExists(folder + name))
             names.push_back(std::move(name));
     }
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    std::sort(names.begin(), names.end(), naturalLess);
     return names;
 }
 

@@ -15,12 +15,10 @@ bool fileExists(const std::string& path);   // a regular file or a link to one
 bool sameExistingFolder(const std::string& a, const std::string& b);
 
 // Names of the regular files (and links to them) in folder whose names end in
-// extension, in any letter case, sorted as a file manager shows them.
+// extension, in any letter case, in natural order (see NaturalOrder.h).
 std::vector<std::string> listFilesWithExtension(const std::string& folder,
                                                 const std::string& extension);
 
-// Case-insensitive order: upper-cased names compared, ties by bytes.
-bool lessIgnoringCase(const std::string& a, const std::string& b);
 bool endsWithIgnoringCase(const std::string& text, const std::string& suffix);
 
 // Whole-file text I/O. Lines end at CR LF, LF or CR when read; written with CR LF after

@@ -19,7 +19,7 @@ PageOutcome runCodeOnlyCommand(AlbumState& state, const AlbumSettings& settings,
     return runReportingErrors(frontEnd, PageOutcome{}, [&](PageOutcome& outcome) {
         if (state.resolutionChanged)
             showNotice(frontEnd, std::string("Změnili jste rozlišení!") + kCrLf +
-                                     "Změna se neprojeví, dokud nedáte znovu vytvořit album.!");
+                                     "Změna se neprojeví, dokud nedáte znovu vytvořit album!");
         if (!readSizeSettings(state, settings, frontEnd))
             return;
         writePageAndStyle(state, settings, outcome.pageReached);

@@ -17,7 +17,7 @@ bool foldersCollide(const AlbumSettings& settings) {
 bool mayReplaceCaptions(const AlbumState& state, FrontEnd& frontEnd) {
     if (!state.captionsEdited)
         return true;
-    return askYesNo(frontEnd, std::string("Pokud znovu načtete snímky, příjdete o doposud vyplněné "
+    return askYesNo(frontEnd, std::string("Pokud znovu načtete snímky, přijdete o doposud vyplněné "
                                           "komentáře!") +
                                   kCrLf + "Chcete opravdu načíst nové snímky?");
 }

@@ -5,6 +5,7 @@
 #include "styles/HtmlColor.h"
 #include "styles/StyleFileReader.h"
 #include "styles/StyleFileWriter.h"
+#include "styles/StyleFolders.h"
 #include "styles/StyleSheet.h"
 
 #include <algorithm>
@@ -28,11 +29,12 @@ bool hasEmptyValue(const StyleSheet& sheet) {
 // Writes unless a file of that name exists and the user keeps it.
 void writeAskingBeforeOverwrite(FrontEnd& frontEnd, const StyleSheet& sheet) {
     const std::string& name = sheet.values[0];
-    const std::string path = stylesFolder() + name;
-    if (fileExists(path) && !askYesNo(frontEnd, "Soubor " + name + " se stylem už existuje." +
-                                                    kCrLf + "Chcete ho přepsat?"))
+    // A style listed from either folder counts: the saved one takes its place in the list.
+    if (fileExists(stylePath(name)) &&
+        !askYesNo(frontEnd,
+                  "Soubor " + name + " se stylem už existuje." + kCrLf + "Chcete ho přepsat?"))
         return;
-    writeStyleFile(path, sheet);
+    writeStyleFile(styleSavingFolder() + name, sheet);
 }
 
 // The n-th value fills row n + 1; a value with "#" is a colour and paints the next swatch.
@@ -55,10 +57,7 @@ void fillEditor(StyleEditorView& editor, FrontEnd& frontEnd, const std::string& 
 }
 
 std::vector<std::string> listStyleFiles(FrontEnd& frontEnd) {
-    const std::string folder = stylesFolder();
-    std::vector<std::string> names;
-    if (folderExists(folder))
-        names = listFilesWithExtension(folder, ".css");
+    std::vector<std::string> names = listStyleNames();
     if (names.empty())
         showNotice(frontEnd, "Ve složce css nebyl nalezen žádný styl!");
     return names;
@@ -82,7 +81,7 @@ StyleOutcome saveStyleCommand(const StyleEditorView& editor, FrontEnd& frontEnd)
     return runReportingErrors(frontEnd, StyleOutcome{}, [&](StyleOutcome& outcome) {
         const StyleSheet sheet = sheetFromEditor(editor);
         if (hasEmptyValue(sheet)) {
-            showNotice(frontEnd, "Všechny pole musejí být vyplněné!");
+            showNotice(frontEnd, "Všechna pole musejí být vyplněná!");
             return;
         }
         if (!isValidStyleName(sheet.values[0])) {
@@ -99,7 +98,7 @@ StyleOutcome readStyleCommand(const AlbumSettings& settings, StyleEditorView& ed
                               FrontEnd& frontEnd) {
     return runReportingErrors(frontEnd, StyleOutcome{}, [&](StyleOutcome& outcome) {
         const std::string& name = settings.styleName;
-        const std::vector<std::string> lines = readStyleFileLines(stylesFolder() + name);
+        const std::vector<std::string> lines = readStyleFileLines(stylePath(name));
         if (!lines.empty())
             fillEditor(editor, frontEnd, name, styleFileValues(lines));
         outcome.ending = Ending::Done;

@@ -18,7 +18,7 @@ struct StyleOutcome {
     std::string error;
 };
 
-// Lists the "*.css" files of the styles folder, sorted ignoring case. Tells the user when
+// Lists the "*.css" files of the styles folder in natural order. Tells the user when
 // there is none.
 StyleOutcome ListStyles(FrontEnd& frontEnd);
 

@@ -1,3 +1,4 @@
+#include "ui/dialogs/QtTranslation.h"
 #include "ui/window/Vistarel_u.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistarel"));
+    vistarel::installQtTranslation(app);
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/vistarel-%1.png").arg(size));

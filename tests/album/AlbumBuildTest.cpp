@@ -208,8 +208,8 @@ TEST_F(AlbumBuild, RefusalsChangeNothing) {
     EXPECT_FALSE(build().pageReached);
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{
-                  "message Chyba warning ok: Nejsou načteny zádné snímky!\r\nMusíte nejdřív "
-                  "načíst snímky ze zpracování!",
+                  "message Chyba warning ok: Nejsou načteny žádné snímky!\r\nMusíte nejdřív "
+                  "načíst snímky ke zpracování!",
                   "message Chyba warning ok: Špatně vyplněné rozlišení!",
                   "message Chyba warning ok: Vstupní složka neexistuje!",
                   "message Chyba warning ok: Výstupní složka neexistuje!"}));

@@ -16,7 +16,7 @@ using namespace vistarel::testing;
 namespace {
 
 const std::string kNotice = "message Info information ok: Změnili jste rozlišení!\r\n"
-                            "Změna se neprojeví, dokud nedáte znovu vytvořit album.!";
+                            "Změna se neprojeví, dokud nedáte znovu vytvořit album!";
 const std::string kSizeError = "message Chyba warning ok: Špatně vyplněné rozlišení!";
 
 // An output folder and a program folder whose css/ holds the style "novy.css".
@@ -119,10 +119,13 @@ TEST_F(CodeOnlyCommandTest, PageThatCannotBeCreatedEndsTheCommandBeforeTheStyle)
     EXPECT_FALSE(exists("color.css"));
 }
 
-TEST_F(CodeOnlyCommandTest, PublishStyleReplacesColorCssByteForByte) {
+TEST_F(CodeOnlyCommandTest, PublishStyleCopiesTheListedStyleByteForByte) {
+    // A user's own style is published from the user's styles folder.
+    ::setenv("XDG_DATA_HOME", program.file("data").c_str(), 1);
+    const std::string own = program.subfolder("data/vistarel/css");
     std::string bytes = "/* \x9A\xE8 */\r\nbody {}\n";
     bytes += std::string(70000, 'z');
-    writeFileBytes(stylesFolder() + "big.css", bytes);
+    writeFileBytes(own + "big.css", bytes);
     writeFileBytes(output.file("color.css"), std::string(200000, 'o'));
     window.settings.styleName = "big.css";
     PublishStyle(window.settings);

@@ -17,7 +17,7 @@ namespace {
 const std::string kSameFolders =
     "message Info information ok: Vstupní a výstupní adresář je stejný!";
 const std::string kQuestion =
-    "message Info question yes/no: Pokud znovu načtete snímky, příjdete o doposud vyplněné "
+    "message Info question yes/no: Pokud znovu načtete snímky, přijdete o doposud vyplněné "
     "komentáře!\r\nChcete opravdu načíst nové snímky?";
 
 struct LoadTest : ::testing::Test {
@@ -46,15 +46,25 @@ struct LoadTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(LoadTest, TakesJpgFilesInAnyCaseSortedAsAFileManagerShowsThem) {
-    addFiles({"b.JPG", "a.jpg", "c.jpeg", "D.Jpg", "notes.txt", "sm_a.jpg"});
+TEST_F(LoadTest, TakesJpgFilesInAnyCaseInTheOrderOfACzechFileManager) {
+    // Czech letters after their base letter, Ch after H, numbers by value, accents second,
+    // case third (lower first), and names the collation calls equal (the same "dům" written
+    // precomposed and decomposed) by their bytes. Other extensions and folders are left out.
+    const std::vector<std::string> expected = {
+        "auto.jpg",  "čáp.jpg",  "Čáp.JPG",   "dum.jpg",   "du\xCC\x8Am.jpg",
+        "dům.jpg",   "hrad.jpg", "chata.jpg", "ihned.jpg", "img9.jpg",
+        "img10.Jpg", "sm_a.jpg", "Šnek.jpg",  "Zebra.jpg"};
+    for (auto it = expected.rbegin(); it != expected.rend(); ++it)
+        writeFileBytes(input + *it, "x");
+    addFiles({"notes.txt", "c.jpeg"});
     std::filesystem::create_directory(input + "folder.jpg");
+
     const LoadOutcome loaded = load();
     EXPECT_EQ(loaded.ending, Ending::Done);
-    EXPECT_EQ(loaded.photoCount, 4);
-    EXPECT_EQ(names(), (std::vector<std::string>{"a.jpg", "b.JPG", "D.Jpg", "sm_a.jpg"}));
+    EXPECT_EQ(loaded.photoCount, 14);
+    EXPECT_EQ(names(), expected);
     EXPECT_EQ(window.calls,
-              (std::vector<std::string>{"message Info information ok: Načteno 4 snímků"}));
+              (std::vector<std::string>{"message Info information ok: Načteno 14 snímků"}));
     const auto& first = state.catalogue.front();
     EXPECT_TRUE(first.caption.empty());
     EXPECT_EQ(first.photoWidth + first.photoHeight + first.thumbWidth + first.thumbHeight, 0);

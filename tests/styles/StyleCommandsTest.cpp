@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace vistarel {
 namespace {
 
@@ -22,6 +24,7 @@ protected:
     void SetUp() override {
         setProgramFolder(temp.path());
         css = temp.subfolder("css");
+        ::setenv("XDG_DATA_HOME", temp.file("data").c_str(), 1);
     }
     void TearDown() override { setProgramFolder(""); }
 
@@ -181,6 +184,24 @@ TEST_F(StyleCommands, UnreadableStyleChangesNothing) {
     EXPECT_EQ(window.styleRows[0], "old");
 }
 
+TEST_F(StyleCommands, UsersOwnStylesAreListedBesideTheShippedOnesAndWin) {
+    writeStyle("a.css", "  color: #111111;\r\n");
+    writeStyle("b.css", "  color: #111111;\r\n");
+    const std::string own = temp.subfolder("data/vistarel/css");
+    writeFileBytes(own + "b.css", "  color: #222222;\r\n");
+    writeFileBytes(own + "Á.css", "");
+    EXPECT_EQ(list().styles, (std::vector<std::string>{"a.css", "Á.css", "b.css"}));
+    read("b.css");
+    EXPECT_EQ(window.styleRows[1], "#222222");
+
+    // Where the program's folder cannot be written (here: it has no css/), styles are saved
+    // to the user's folder.
+    setProgramFolder(temp.path() + "installed/");
+    fillValidSheet("nový.css");
+    EXPECT_EQ(save().styles, (std::vector<std::string>{"Á.css", "b.css", "nový.css"}));
+    EXPECT_TRUE(fileExists(own + "nový.css"));
+}
+
 TEST_F(StyleCommands, NameWithoutCssIsSavedButNotListed) {
     fillValidSheet("bez_pripony");
     save();
@@ -213,8 +234,8 @@ TEST_F(StyleCommands, RefusalsWriteNothingAndKeepTheList) {
         const char* message;
     };
     const Case cases[] = {
-        {"x.css", 17, "message Info information ok: Všechny pole musejí být vyplněné!"},
-        {"", -1, "message Info information ok: Všechny pole musejí být vyplněné!"},
+        {"x.css", 17, "message Info information ok: Všechna pole musejí být vyplněná!"},
+        {"", -1, "message Info information ok: Všechna pole musejí být vyplněná!"},
         {"../x.css", -1, "message Chyba warning ok: Neplatný název stylu!"},
         {"sub\\x.css", -1, "message Chyba warning ok: Neplatný název stylu!"},
         {".", -1, "message Chyba warning ok: Neplatný název stylu!"},
@@ -233,14 +254,18 @@ TEST_F(StyleCommands, RefusalsWriteNothingAndKeepTheList) {
 }
 
 TEST_F(StyleCommands, UnwritableStyleIsAnErrorBeforeTheRefresh) {
+    // Neither the program's folder (it has no css/) nor the user's (a file is in its way).
     setProgramFolder(temp.path() + "nowhere/");
+    writeFileBytes(temp.file("blocked"), "");
+    ::setenv("XDG_DATA_HOME", temp.file("blocked").c_str(), 1);
     fillValidSheet("x.css");
     const StyleOutcome outcome = save();
     EXPECT_EQ(outcome.ending, Ending::Failed);
     EXPECT_FALSE(outcome.styles);
-    EXPECT_EQ(
-        outcome.error.rfind("Cannot create file \"" + temp.path() + "nowhere/css/x.css\". ", 0),
-        0u);
+    EXPECT_EQ(outcome.error.rfind(
+                  "Cannot create file \"" + temp.file("blocked") + "/vistarel/css/x.css\". ", 0),
+              0u)
+        << outcome.error;
     EXPECT_EQ(window.messages().size(), 1u);
 }
 

@@ -97,9 +97,11 @@ LbButtonPlacement placeButtonContent(const QSize& size, const LbButtonLook& look
                                      const QFontMetrics& metrics) {
     LbButtonPlacement place;
     const bool hasGlyph = look.numGlyphs > 0 && !look.glyph.isNull();
-    const int cellW = hasGlyph ? look.glyph.width() / look.numGlyphs : 0;
+    // A glyph drawn for a high-DPI screen takes the room of its device-independent size.
+    const QSize glyphSize = look.glyph.deviceIndependentSize().toSize();
+    const int cellW = hasGlyph ? glyphSize.width() / look.numGlyphs : 0;
     // A glyph that is not drawn takes no room.
-    const int cellH = cellW > 0 ? look.glyph.height() : 0;
+    const int cellH = cellW > 0 ? glyphSize.height() : 0;
     const int available = availableCaptionWidth(size, look, cellW);
 
     place.caption = look.caption;

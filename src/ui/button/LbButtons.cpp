@@ -243,6 +243,7 @@ QImage glyphCellImage(const QImage& strip, int numGlyphs, int index) {
         return {};
     QImage cell = strip.copy(index * cellWidth, 0, cellWidth, strip.height())
                       .convertToFormat(QImage::Format_ARGB32);
+    cell.setDevicePixelRatio(strip.devicePixelRatio());
     if (hasOwnTransparency(cell))
         return cell;
     const QRgb key = cell.pixel(0, cell.height() - 1) | 0xFF000000u;

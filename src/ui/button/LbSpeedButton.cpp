@@ -260,6 +260,17 @@ void TLbSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
     QAbstractButton::mouseReleaseEvent(event);
 }
 
+// Enter clicks at once, as it does on a dialog's buttons; Space keeps its press-and-release.
+void TLbSpeedButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && isReachable()) {
+        event->accept();
+        clickByAccelerator();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void TLbSpeedButton::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown() && popupMenu_) {
         clickAfterMenu();

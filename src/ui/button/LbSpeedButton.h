@@ -17,7 +17,8 @@ namespace vistarel {
 // from its state: face style, glyph and caption, a hot colour while the pointer is over
 // it (optionally fading out), a momentary or grouped sticky pressed state, and a small
 // arrow when a pop-up menu is attached. Being a QAbstractButton, keyboard users and
-// screen readers see it as a push button with its caption.
+// screen readers see it as a push button with its caption; Space and Enter press it. A
+// glyph may carry a device pixel ratio: it takes its device-independent size.
 //
 // Colours that may be "none" take an invalid QColor. Down is the button's own pressed
 // state and hides QAbstractButton::setDown.
@@ -100,6 +101,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:

@@ -1,26 +1,30 @@
 #include "ui/controls/ControlFactory.h"
 
 #include "ui/button/LbSpeedButton.h"
+#include "ui/controls/GroupFrameStyle.h"
+#include "ui/controls/LayoutScale.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
 #include <QVariant>
 
 namespace vistarel {
 namespace {
 
-// Only the weight is set: the family and size still come from the window, which picks
-// them so that every caption fits.
+// Only the weight is set: the family and size come from the window, which has the
+// desktop's.
 void useNormalWeight(QWidget* control) {
     QFont font;
     font.setBold(false);
     control->setFont(font);
 }
 
-// An edit drawn with a thin one-pixel border instead of the sunken frame.
+// An edit drawn with a thin one-pixel border instead of the sunken frame; the border takes
+// the highlight colour while the edit has the focus, which a read-only edit shows no other way.
 class FlatEdit : public QLineEdit {
 public:
     FlatEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
@@ -34,15 +38,32 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QLineEdit::paintEvent(event);
         QPainter painter(this);
-        painter.setPen(palette().color(QPalette::Mid));
+        painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+};
+
+// A command button whose glyph is drawn anew at the size the window's scale gives it.
+class FlatButton : public TLbSpeedButton, public ScalesWithLayout {
+public:
+    FlatButton(const QString& glyphName, int glyphSize, QWidget* parent)
+        : TLbSpeedButton(parent), glyphName_(glyphName), glyphSize_(glyphSize) {
+        setLayoutScale(1.0);
+    }
+    void setLayoutScale(double scale) override {
+        setGlyph(scaledIcon(glyphName_, glyphSize_ * scale, devicePixelRatioF()));
+        setNumGlyphs(1);
+    }
+
+private:
+    QString glyphName_;
+    int glyphSize_;
 };
 
 template <class Control>
 Control* placed(Control* control, const char* name, const QRect& geometry) {
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
+    placeOnGrid(control, geometry);
     useNormalWeight(control);
     return control;
 }
@@ -75,10 +96,14 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const QRect& geometry,
                      const QString& title) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QString::fromLatin1(name));
-    group->setGeometry(geometry);
+    placeOnGrid(group, geometry);
     QFont bold;
     bold.setBold(true);
     group->setFont(bold);
+    // The parent outlives the group, so the style outlives every use of it.
+    auto* style = new GroupFrameStyle(group->style()->name());
+    style->setParent(parent);
+    group->setStyle(style);
     return group;
 }
 
@@ -101,12 +126,10 @@ QComboBox* makeDropDownList(QWidget* parent, const char* name, const QRect& geom
 
 TLbSpeedButton* makeFlatButton(QWidget* parent, const char* name, const QRect& geometry,
                                const QString& caption, const QString& glyphName, int glyphSize) {
-    auto* button = placed(new TLbSpeedButton(parent), name, geometry);
+    auto* button = placed(new FlatButton(glyphName, glyphSize, parent), name, geometry);
     button->setStyle(bsModern);
     button->setFlat(true);
     button->setHotTrackColor(QColor(214, 230, 248));
-    button->setGlyph(QPixmap(QStringLiteral(":/icons/%1-%2.png").arg(glyphName).arg(glyphSize)));
-    button->setNumGlyphs(1);
     button->setCaption(caption);
     return button;
 }

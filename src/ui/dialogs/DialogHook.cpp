@@ -98,7 +98,10 @@ std::optional<QColor> DialogHook::chooseColor(QWidget* parent, const QColor& ini
         return takeFront(colours_);
     if (unattended_)
         return std::nullopt;
-    const QColor chosen = QColorDialog::getColor(initial, parent);
+    // Qt's own dialog, which speaks Czech with Qt's translation whatever the desktop's
+    // language, as the folder picker does.
+    const QColor chosen =
+        QColorDialog::getColor(initial, parent, QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;

@@ -5,9 +5,11 @@
 
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/ControlFactory.h"
+#include "ui/controls/LayoutScale.h"
 #include "ui/controls/PictureBox.h"
 #include "ui/dialogs/DialogHook.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -58,13 +60,13 @@ CommentEditor::CommentEditor(AlbumState& state, QWidget* parent) : QWidget(paren
 void CommentEditor::createControls() {
     imgKoment = new PictureBox(this);
     imgKoment->setObjectName(QStringLiteral("imgKoment"));
-    imgKoment->setGeometry(5, 5, 315, 186);
+    placeOnGrid(imgKoment, {5, 5, 315, 186});
     imgKoment->setCursor(Qt::PointingHandCursor);
     imgKoment->setToolTip(QStringLiteral("Kliknutím uložíte komentář"));
 
     sbKomentare = new QScrollBar(Qt::Horizontal, this);
     sbKomentare->setObjectName(QStringLiteral("sbKomentare"));
-    sbKomentare->setGeometry(7, 198, 310, 16);
+    placeOnGrid(sbKomentare, {7, 198, 310, 16});
     sbKomentare->setRange(0, 0);
     sbKomentare->setSingleStep(1);
     sbKomentare->setPageStep(1);
@@ -72,11 +74,13 @@ void CommentEditor::createControls() {
 
     mmKoment = new QPlainTextEdit(this);
     mmKoment->setObjectName(QStringLiteral("mmKoment"));
-    mmKoment->setGeometry(9, 221, 308, 44);
+    placeOnGrid(mmKoment, {9, 221, 308, 44});
     mmKoment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmKoment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mmKoment->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     mmKoment->setTabChangesFocus(true);
+    mmKoment->setToolTip(QStringLiteral("Klávesami Ctrl+Enter uložíte komentář"));
+    mmKoment->installEventFilter(this);
 
     btnDelKoment = makeFlatButton(this, "btnDelKoment", {23, 271, 163, 23},
                                   QStringLiteral("Smazat všechny komentáře"),
@@ -84,7 +88,7 @@ void CommentEditor::createControls() {
 
     lblKomentare = new QLabel(kStartLabel, this);
     lblKomentare->setObjectName(QStringLiteral("lblKomentare"));
-    lblKomentare->setGeometry(197, 276, 115, 13);
+    placeOnGrid(lblKomentare, {197, 276, 115, 13});
     lblKomentare->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
@@ -117,6 +121,20 @@ void CommentEditor::imgKomentClick() {
     record->caption = fieldToCaption(*mmKoment);
     if (sbKomentare->value() < sbKomentare->maximum())
         sbKomentare->setValue(sbKomentare->value() + 1);
+}
+
+// Ctrl+Enter in the field does what a click on the picture does; Enter alone still starts
+// a new line of the caption.
+bool CommentEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mmKoment && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            imgKomentClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CommentEditor::btnDelKomentClick() {

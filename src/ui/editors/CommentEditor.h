@@ -14,7 +14,7 @@ class PictureBox;
 class TLbSpeedButton;
 
 // The "Komentáře" page: walks through the built photos, shows each preview and lets the
-// user write its caption.
+// user write its caption, stored by a click on the picture or Ctrl+Enter in the field.
 class CommentEditor : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +27,9 @@ public:
 
     // Previews are made to fill this height.
     int previewBoxHeight() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void sbKomentareChange();

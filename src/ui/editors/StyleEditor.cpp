@@ -6,6 +6,7 @@
 #include "ui/dialogs/DialogHook.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -16,18 +17,14 @@ namespace vistarel {
 namespace {
 
 enum Column { CaptionColumn = 0, ValueColumn = 1, PickerColumn = 2, ColumnCount = 3 };
-constexpr int kColumnWidths[ColumnCount] = {130, 135, 16};
+// The columns' right edges on the layout grid.
+constexpr int kColumnEdges[ColumnCount] = {130, 265, 281};
 constexpr int kEditorHeight = 21;
-const QPoint kListOrigin(2, 15);
+constexpr int kRowPadding = 4;
 
-// The list reads best in a font somewhat larger than the window's; the largest size up to
-// this one at which every caption fits its column is taken.
-constexpr int kLargestListFont = 15;
-constexpr int kSmallestListFont = 9;
-constexpr int kCellMargins = 12;
-
-// Cells are drawn without the focus frame, and the colour-picker column, narrower than the
-// usual icon padding, gets its picture centred.
+// The colour-picker column, narrower than the usual icon padding, gets its picture centred.
+// The current cell is framed in the highlight colour while the list has the focus, plainer
+// to see than a style's own focus frame, so a keyboard user knows where Enter will act.
 class StyleCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -37,14 +34,19 @@ public:
         plain.state &= ~QStyle::State_HasFocus;
         if (index.column() != PickerColumn) {
             QStyledItemDelegate::paint(painter, plain, index);
-            return;
+        } else if (const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+                   !icon.isNull()) {
+            // The column is as wide as the picture, grid line included.
+            const QSize size = option.decorationSize.boundedTo(option.rect.size());
+            icon.paint(painter,
+                       QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, option.rect));
         }
-        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
-        if (icon.isNull())
-            return;
-        const QSize size(StyleImages::kSize, StyleImages::kSize);
-        icon.paint(painter,
-                   QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, option.rect));
+        if (option.state & QStyle::State_HasFocus) {
+            painter->save();
+            painter->setPen(option.palette.color(QPalette::Highlight));
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+        }
     }
 };
 
@@ -58,29 +60,32 @@ StyleEditor::StyleEditor(QWidget* parent) : QWidget(parent) {
     createList();
     createEditor();
     fillRows();
-    fitListFont();
-    resize(315, 170);
+    // The keyboard starts on the first value.
+    lvStyl->setCurrentCell(0, ValueColumn);
+    setLayoutScale(1.0);
+    resize(311, 153);
     paintAllSwatches(palette().color(QPalette::Window));
 }
 
 void StyleEditor::createList() {
     lvStyl = new QTableWidget(kStyleRowCount, ColumnCount, this);
     lvStyl->setObjectName(QStringLiteral("lvStyl"));
+    setFocusProxy(lvStyl);
     lvStyl->setItemDelegate(new StyleCellDelegate(lvStyl));
     lvStyl->setHorizontalHeaderLabels(
         {QStringLiteral("Vlastnost"), QStringLiteral("Hodnota"), QString()});
     lvStyl->verticalHeader()->hide();
     lvStyl->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lvStyl->horizontalHeader()->setHighlightSections(false);
-    lvStyl->horizontalHeader()->setMinimumSectionSize(kColumnWidths[PickerColumn]);
-    for (int column = 0; column < ColumnCount; ++column)
-        lvStyl->setColumnWidth(column, kColumnWidths[column]);
+    lvStyl->horizontalHeader()->setMinimumSectionSize(1);
     lvStyl->setShowGrid(true);
     lvStyl->setSelectionMode(QAbstractItemView::NoSelection);
     lvStyl->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control rather than through the 54 cells.
+    lvStyl->setTabKeyNavigation(false);
+    lvStyl->installEventFilter(this);
     lvStyl->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     lvStyl->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lvStyl->setIconSize(QSize(StyleImages::kSize, StyleImages::kSize));
     lvStyl->setWordWrap(false);
     lvStyl->viewport()->installEventFilter(this);
     // The editor stays where it was opened, so it must not outlive a scroll of the rows.
@@ -100,53 +105,55 @@ void StyleEditor::createEditor() {
 
 void StyleEditor::fillRows() {
     for (int row = 0; row < kStyleRowCount; ++row) {
-        const StyleRow& style = styleRows()[row];
-        auto* caption = new QTableWidgetItem(QString::fromUtf8(style.caption));
-        caption->setIcon(images_.image(style.sectionIcon));
-        lvStyl->setItem(row, CaptionColumn, caption);
+        lvStyl->setItem(row, CaptionColumn,
+                        new QTableWidgetItem(QString::fromUtf8(styleRows()[row].caption)));
         lvStyl->setItem(row, ValueColumn, new QTableWidgetItem);
-        auto* picker = new QTableWidgetItem;
-        if (isColourRow(row))
-            picker->setIcon(images_.image(StyleImages::kColourPicker));
-        lvStyl->setItem(row, PickerColumn, picker);
+        lvStyl->setItem(row, PickerColumn, new QTableWidgetItem);
     }
 }
 
-void StyleEditor::fitListFont() {
-    QFont font = this->font();
-    for (int size = kLargestListFont; size >= kSmallestListFont; --size) {
-        font.setPixelSize(size);
-        if (captionsFit(QFontMetrics(font)))
-            break;
+// Every cell picks up the pictures as they are drawn now.
+void StyleEditor::showImages() {
+    for (int row = 0; row < kStyleRowCount; ++row) {
+        lvStyl->item(row, CaptionColumn)->setIcon(images_.image(styleRows()[row].sectionIcon));
+        if (isColourRow(row))
+            lvStyl->item(row, PickerColumn)->setIcon(images_.image(StyleImages::kColourPicker));
     }
-    lvStyl->setFont(font);
-    // The editor shows the text as the list will show it once stored.
-    edtStyl->setFont(font);
-    const int rowHeight = std::max(QFontMetrics(font).height(), StyleImages::kSize) + 4;
+    for (int index = kFirstSwatch; index < kFirstSwatch + kSwatchCount; ++index)
+        refreshSwatchCells(index);
+}
+
+void StyleEditor::setLayoutScale(double scale) {
+    scale_ = scale;
+    const int side = scaledLength(StyleImages::kSize, scale);
+    images_.resize(side, devicePixelRatioF());
+    lvStyl->setIconSize(QSize(side, side));
+    showImages();
+    int left = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        const int right = scaledLength(kColumnEdges[column], scale);
+        lvStyl->setColumnWidth(column, right - left);
+        left = right;
+    }
+    sizeRows();
+}
+
+void StyleEditor::sizeRows() {
+    const int rowHeight = std::max(fontMetrics().height(), lvStyl->iconSize().height()) +
+                          scaledLength(kRowPadding, scale_);
     lvStyl->verticalHeader()->setMinimumSectionSize(rowHeight);
     lvStyl->verticalHeader()->setDefaultSectionSize(rowHeight);
 }
 
-bool StyleEditor::captionsFit(const QFontMetrics& metrics) const {
-    for (const StyleRow& row : styleRows()) {
-        const int needed = metrics.horizontalAdvance(QString::fromUtf8(row.caption)) +
-                           StyleImages::kSize + kCellMargins;
-        if (needed > kColumnWidths[CaptionColumn])
-            return false;
-    }
-    return true;
-}
-
-// The window sets its font after building its pages.
+// The rows follow the font the window gives the list.
 void StyleEditor::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        fitListFont();
+        sizeRows();
 }
 
 void StyleEditor::resizeEvent(QResizeEvent*) {
-    lvStyl->setGeometry(kListOrigin.x(), kListOrigin.y(), width() - 2 * kListOrigin.x(),
-                        height() - kListOrigin.y() - kListOrigin.x());
+    lvStyl->setGeometry(rect());
 }
 
 QString StyleEditor::rowValue(int row) const {
@@ -189,6 +196,9 @@ void StyleEditor::newStyle() {
 }
 
 bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lvStyl && event->type() == QEvent::KeyPress)
+        return lvStylKeyDown(static_cast<QKeyEvent*>(event)->key()) ||
+               QWidget::eventFilter(watched, event);
     if (watched == lvStyl->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -228,20 +238,37 @@ void StyleEditor::lvStylClick() {
     const int column = columnAt(pressPosition_.x(), &left);
     if (column < 0)
         return;
-    currentRow_ = lvStyl->rowAt(pressPosition_.y());
-    if (currentRow_ < 0)
+    const int row = lvStyl->rowAt(pressPosition_.y());
+    if (row < 0)
         return;
+    currentRow_ = row;
     if (column == ValueColumn)
-        openEditor(currentRow_);
-    else if (column == PickerColumn && isColourRow(currentRow_))
+        openEditor(row);
+    else if (column == PickerColumn && isColourRow(row))
+        chooseColour(row);
+}
+
+// Enter or F2 on the current row: the colour dialog from a colour row's picker cell, the
+// in-place editor from any other cell. Returns whether the key was used.
+bool StyleEditor::lvStylKeyDown(int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_F2)
+        return false;
+    const QModelIndex current = lvStyl->currentIndex();
+    currentRow_ = current.isValid() ? current.row() : 0;
+    if (current.column() == PickerColumn && isColourRow(currentRow_))
         chooseColour(currentRow_);
+    else
+        openEditor(currentRow_);
+    return true;
 }
 
 void StyleEditor::openEditor(int row) {
+    lvStyl->scrollToItem(lvStyl->item(row, ValueColumn));
     const QPoint cell(lvStyl->columnViewportPosition(ValueColumn),
                       lvStyl->rowViewportPosition(row));
     const QPoint topLeft = lvStyl->viewport()->mapTo(this, cell);
-    edtStyl->setGeometry(topLeft.x(), topLeft.y(), lvStyl->columnWidth(ValueColumn), kEditorHeight);
+    edtStyl->setGeometry(topLeft.x(), topLeft.y(), lvStyl->columnWidth(ValueColumn),
+                         scaledLength(kEditorHeight, scale_));
     edtStyl->setText(rowValue(row));
     edtStyl->show();
     edtStyl->raise();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "styles/StyleEditorView.h"
+#include "ui/controls/LayoutScale.h"
 #include "ui/editors/StyleImages.h"
 
 #include <QColor>
@@ -16,9 +17,10 @@ namespace vistarel {
 class InPlaceEditor;
 
 // The property list of the "Vzhled" page: the 18 style rows, their section icons and the
-// six colour swatches, edited in place. Its coordinates are those of the group box that
-// holds it: the list starts at (2, 15) and fills the rest.
-class StyleEditor : public QWidget, public StyleEditorView {
+// six colour swatches, edited in place. The list fills the widget. With the keyboard, Enter
+// or F2 edits the current row's value (or, on a colour row's picker cell, opens the colour
+// dialog) and Tab leaves the list.
+class StyleEditor : public QWidget, public StyleEditorView, public ScalesWithLayout {
     Q_OBJECT
 public:
     explicit StyleEditor(QWidget* parent);
@@ -38,6 +40,9 @@ public:
     // btnStylNovyClick: starts a new, empty style.
     void newStyle();
 
+    // Column widths, row heights and pictures follow the window's scale.
+    void setLayoutScale(double scale) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -47,11 +52,12 @@ private:
     void createList();
     void createEditor();
     void fillRows();
-    void fitListFont();
-    bool captionsFit(const QFontMetrics& metrics) const;
+    void showImages();
+    void sizeRows();
 
     void lvStylMouseDown(const QPoint& position);
     void lvStylClick();
+    bool lvStylKeyDown(int key);
     void edtStylKeyDown(bool store);
     void edtStylExit();
 
@@ -67,6 +73,7 @@ private:
     InPlaceEditor* edtStyl = nullptr;
     StyleImages images_;
     QColor windowColour_;
+    double scale_ = 1.0;
     QPoint pressPosition_;
     bool pressed_ = false;
     int currentRow_ = -1;

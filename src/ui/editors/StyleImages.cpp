@@ -1,6 +1,9 @@
 #include "ui/editors/StyleImages.h"
 
 #include "styles/StyleSheet.h"
+#include "ui/controls/LayoutScale.h"
+
+#include <QPainter>
 
 namespace vistarel {
 namespace {
@@ -10,23 +13,26 @@ namespace {
 constexpr const char* kSectionImages[] = {"section-picture", "section-letters", "section-info",
                                           "section-body",    "style-name",      "colour-picker"};
 
-// A missing picture is drawn as nothing rather than as a broken icon.
-QPixmap sectionImage(int index) {
-    QPixmap image(QStringLiteral(":/icons/%1-16.png").arg(QLatin1String(kSectionImages[index])));
-    if (image.isNull()) {
-        image = QPixmap(StyleImages::kSize, StyleImages::kSize);
-        image.fill(Qt::transparent);
-    }
+const QColor kSwatchBorder(128, 128, 128);
+
+QPixmap blankImage(int side, double pixelRatio) {
+    QPixmap image(QSize(side, side) * pixelRatio);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::transparent);
     return image;
+}
+
+// A missing picture is drawn as nothing rather than as a broken icon.
+QPixmap sectionImage(int index, int side, double pixelRatio) {
+    const QPixmap image = scaledIcon(QLatin1String(kSectionImages[index]), side, pixelRatio);
+    return image.isNull() ? blankImage(side, pixelRatio) : image;
 }
 
 } // namespace
 
 StyleImages::StyleImages() {
-    for (int index = 0; index < kFirstSwatch; ++index)
-        images_[index] = sectionImage(index);
-    for (int index = kFirstSwatch; index < kCount; ++index)
-        paintSwatch(index, Qt::transparent);
+    swatchColours_.fill(Qt::transparent);
+    resize(kSize, 1.0);
 }
 
 bool StyleImages::isSwatch(int index) {
@@ -36,9 +42,24 @@ bool StyleImages::isSwatch(int index) {
 void StyleImages::paintSwatch(int index, const QColor& colour) {
     if (!isSwatch(index))
         return;
-    QPixmap swatch(kSize, kSize);
+    swatchColours_[index] = colour;
+    QPixmap swatch = blankImage(side_, pixelRatio_);
     swatch.fill(colour);
+    if (colour.alpha() > 0) {
+        QPainter painter(&swatch);
+        painter.setPen(QPen(kSwatchBorder, 1));
+        painter.drawRect(QRectF(0.5, 0.5, side_ - 1, side_ - 1));
+    }
     images_[index] = swatch;
+}
+
+void StyleImages::resize(int side, double pixelRatio) {
+    side_ = side;
+    pixelRatio_ = pixelRatio;
+    for (int index = 0; index < kFirstSwatch; ++index)
+        images_[index] = sectionImage(index, side, pixelRatio);
+    for (int index = kFirstSwatch; index < kCount; ++index)
+        paintSwatch(index, swatchColours_[index]);
 }
 
 QColor colourFromValue(std::uint32_t value) {

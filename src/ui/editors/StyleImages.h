@@ -7,8 +7,9 @@
 
 namespace vistarel {
 
-// The style editor's twelve 16 × 16 pictures: 0-5 the section and colour-picker images,
-// 6-11 the colour swatches, which are repainted while the program runs.
+// The style editor's twelve square pictures: 0-5 the section and colour-picker images,
+// 6-11 the colour swatches, which are repainted while the program runs. They are 16
+// logical pixels square until resized with the window's scale.
 class StyleImages {
 public:
     static constexpr int kCount = 12;
@@ -19,11 +20,17 @@ public:
 
     const QPixmap& image(int index) const { return images_.at(index); }
     static bool isSwatch(int index);
-    // Fills swatch `index` with one colour; other indexes are left alone.
+    // Fills swatch `index` with one colour inside a thin grey border, so that a white swatch
+    // or one of the window's colour still shows in its cell; other indexes are left alone.
     void paintSwatch(int index, const QColor& colour);
+    // Draws every picture anew, `side` logical pixels square for a screen of this pixel ratio.
+    void resize(int side, double pixelRatio);
 
 private:
     std::array<QPixmap, kCount> images_;
+    std::array<QColor, kCount> swatchColours_;
+    int side_ = kSize;
+    double pixelRatio_ = 1.0;
 };
 
 // Colour values keep red in the lowest byte, then green, then blue.

@@ -10,10 +10,16 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <algorithm>
 
 namespace vistarel {
 namespace {
+
+// What an item view's cell needs besides its text and picture: the padding either side of
+// both and the gap between them.
+constexpr int kCellMargins = 12;
 
 bool labelFits(const QLabel& label) {
     if (label.text().isEmpty() || label.wordWrap())
@@ -68,10 +74,28 @@ bool buttonFits(const TLbSpeedButton& button) {
     return inside.contains(placement.captionBox) || look.caption.isEmpty();
 }
 
+// Judged against the tab control, which gives its bar the width only once it is laid out.
 bool tabsFit(const QTabBar& tabs) {
+    const auto* owner = qobject_cast<const QTabWidget*>(tabs.parentWidget());
+    const int width = owner ? owner->width() : tabs.width();
     for (int i = 0; i < tabs.count(); ++i)
-        if (tabs.tabRect(i).right() >= tabs.width())
+        if (tabs.tabRect(i).right() >= width)
             return false;
+    return true;
+}
+
+// The first column holds the row captions, each beside its picture.
+bool tableCaptionsFit(const QTableWidget& table) {
+    const QFontMetrics metrics(table.font());
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QTableWidgetItem* caption = table.item(row, 0);
+        if (!caption)
+            continue;
+        const int picture = caption->icon().isNull() ? 0 : table.iconSize().width();
+        if (metrics.horizontalAdvance(caption->text()) + picture + kCellMargins >
+            table.columnWidth(0))
+            return false;
+    }
     return true;
 }
 
@@ -90,6 +114,8 @@ bool fits(const QWidget& control) {
         return comboFits(*combo);
     if (const auto* tabs = qobject_cast<const QTabBar*>(&control))
         return tabsFit(*tabs);
+    if (const auto* table = qobject_cast<const QTableWidget*>(&control))
+        return tableCaptionsFit(*table);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/ControlFactory.h"
+#include "ui/controls/LayoutScale.h"
 #include "ui/controls/UpDown.h"
 #include "ui/editors/StyleEditor.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QToolButton>
 
 namespace vistarel {
 namespace {
@@ -19,6 +21,7 @@ struct QualityRow {
     const char* edit;
     const char* upDown;
     QString caption;
+    QString what; // for the arrows' names: "kvalitu náhledů"
     int labelTop;
     int trackTop;
     int editTop;
@@ -32,7 +35,7 @@ void buildQuality(QWidget* group, const QualityRow& row, QSlider*& trackBar, QLi
     makeLabel(group, row.label, {6, row.labelTop, 78, 15}, row.caption);
     trackBar = new QSlider(Qt::Horizontal, group);
     trackBar->setObjectName(QString::fromLatin1(row.trackBar));
-    trackBar->setGeometry(84, row.trackTop, 175, 34);
+    placeOnGrid(trackBar, {84, row.trackTop, 175, 34});
     trackBar->setRange(0, 100);
     trackBar->setTickPosition(QSlider::TicksBelow);
     trackBar->setTickInterval(10);
@@ -47,7 +50,10 @@ void buildQuality(QWidget* group, const QualityRow& row, QSlider*& trackBar, QLi
     edit->setProperty("widestText", QStringLiteral("100"));
     upDown = new UpDown(edit, 0, 100, group);
     upDown->setObjectName(QString::fromLatin1(row.upDown));
-    upDown->setGeometry(290, row.editTop, 15, 19);
+    placeOnGrid(upDown, {290, row.editTop, 15, 19});
+    // Screen readers say what the bare arrows do.
+    upDown->upButton()->setAccessibleName(QStringLiteral("Zvýšit ") + row.what);
+    upDown->downButton()->setAccessibleName(QStringLiteral("Snížit ") + row.what);
 }
 
 } // namespace
@@ -57,11 +63,13 @@ LookPage buildLookPage(QWidget* page) {
     QGroupBox* group = makeGroup(page, "GroupBox4", {5, 2, 315, 92}, QStringLiteral("Komprese"));
     buildQuality(group,
                  {"Label7", "tbQNahled", "edtQNahled", "udQNahled",
-                  QStringLiteral("Kvalita náhledů"), 24, 15, 16, 60, 1, 3},
+                  QStringLiteral("Kvalita náhledů"), QStringLiteral("kvalitu náhledů"), 24, 15, 16,
+                  60, 1, 3},
                  controls.tbQNahled, controls.edtQNahled, controls.udQNahled);
     buildQuality(group,
                  {"Label8", "tbQSnimek", "edtQSnimek", "udQSnimek",
-                  QStringLiteral("Kvalita snímků"), 57, 51, 53, 80, 2, 4},
+                  QStringLiteral("Kvalita snímků"), QStringLiteral("kvalitu snímků"), 57, 51, 53,
+                  80, 2, 4},
                  controls.tbQSnimek, controls.edtQSnimek, controls.udQSnimek);
 
     controls.LbSpeedButton1 =
@@ -75,7 +83,7 @@ LookPage buildLookPage(QWidget* page) {
         makeGroup(page, "GroupBox5", {5, 123, 315, 170}, QStringLiteral("Editace stylu"));
     controls.styleEditor = new StyleEditor(editorGroup);
     controls.styleEditor->setObjectName(QStringLiteral("StyleEditor"));
-    controls.styleEditor->setGeometry(0, 0, 315, 170);
+    placeOnGrid(controls.styleEditor, {2, 15, 311, 153});
     QFont normal;
     normal.setBold(false);
     controls.styleEditor->setFont(normal);

@@ -2,6 +2,7 @@
 
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/ControlFactory.h"
+#include "ui/controls/LayoutScale.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,16 +20,18 @@ void buildFolders(QWidget* page, OptionsPage& controls) {
     controls.btnAdrImput =
         makeFlatButton(group, "btnAdrImput", {282, 30, 23, 20}, {}, QStringLiteral("folder"));
     setTag(controls.btnAdrImput, 1);
+    controls.btnAdrImput->setAccessibleName(QStringLiteral("Vybrat adresář se snímky"));
     makeLabel(group, "Label3", {15, 55, 260, 15}, QStringLiteral("Výstupní adresář:"));
     controls.edtAdrOutput = makeFlatEdit(group, "edtAdrOutput", {9, 70, 266, 19}, {}, true);
     controls.btnAdrOutput =
         makeFlatButton(group, "btnAdrOutput", {282, 69, 23, 20}, {}, QStringLiteral("folder"));
     setTag(controls.btnAdrOutput, 2);
+    controls.btnAdrOutput->setAccessibleName(QStringLiteral("Vybrat výstupní adresář"));
 }
 
 void buildSizes(QWidget* page, OptionsPage& controls) {
     QGroupBox* group =
-        makeGroup(page, "GroupBox2", {5, 126, 167, 67}, QStringLiteral("Rolzišení snímků"));
+        makeGroup(page, "GroupBox2", {5, 126, 167, 67}, QStringLiteral("Rozlišení snímků"));
     makeLabel(group, "Label4", {12, 21, 62, 15}, QStringLiteral("Náhledy:"));
     controls.cmbNahled = makeSizeCombo(group, "cmbNahled", {77, 16, 84, 21},
                                        {"240x180", "180x135", "160x120", "120x90", "100x75"},
@@ -66,12 +69,13 @@ void buildCommands(QWidget* page, OptionsPage& controls) {
 
     controls.pbProces = new QProgressBar(page);
     controls.pbProces->setObjectName(QStringLiteral("pbProces"));
-    controls.pbProces->setGeometry(6, 272, 283, 22);
+    placeOnGrid(controls.pbProces, {6, 272, 283, 22});
     controls.pbProces->setToolTip(QStringLiteral("Stop"));
     controls.pbProces->setTextVisible(false);
     controls.pbProces->hide();
     controls.btnStop =
         makeFlatButton(page, "btnStop", {295, 273, 23, 20}, {}, QStringLiteral("stop"));
+    controls.btnStop->setAccessibleName(QStringLiteral("Zastavit vytváření alba"));
     controls.btnStop->hide();
 }
 

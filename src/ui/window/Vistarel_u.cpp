@@ -6,6 +6,7 @@
 #include "styles/StyleCommands.h"
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/ControlFactory.h"
+#include "ui/controls/LayoutScale.h"
 #include "ui/dialogs/DialogHook.h"
 #include "ui/dialogs/ExSelectDirectory.h"
 #include "ui/editors/CommentEditor.h"
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,8 +32,11 @@
 namespace vistarel {
 namespace {
 
-constexpr int kClientWidth = 334;
-constexpr int kClientHeight = 327;
+const QRect kClientArea(0, 0, 334, 327);
+// How much the layout grows per try when the desktop font's family is wider than the
+// grid's, and the most it may grow beyond the font's own scale.
+constexpr double kScaleStep = 1.0 / 32;
+constexpr int kMostScaleSteps = 32;
 
 // Tabs with less padding around their captions, so the five of them fit the narrow window.
 class CompactTabStyle : public QProxyStyle {
@@ -62,9 +65,8 @@ TfVL::TfVL(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
     createPages();
-    fitFontToCaptions();
+    scaleToDesktopFont();
     connectHandlers();
     centreOnScreen();
     FormCreate();
@@ -75,7 +77,7 @@ TfVL::~TfVL() = default;
 void TfVL::createPages() {
     PG = new QTabWidget(this);
     PG->setObjectName(QStringLiteral("PG"));
-    PG->setGeometry(0, 0, kClientWidth, kClientHeight);
+    placeOnGrid(PG, kClientArea);
     PG->setUsesScrollButtons(false);
     PG->setElideMode(Qt::ElideNone);
     PG->tabBar()->setExpanding(false);
@@ -101,20 +103,24 @@ void TfVL::createPages() {
     QWidget* aboutPage = addPage(PG, "TSAbout", QStringLiteral("O programu"));
     Image1 = new QLabel(aboutPage);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, -13, 327, 315);
+    placeOnGrid(Image1, {0, -13, 327, 315});
     Image1->setPixmap(QPixmap(QStringLiteral(":/about.png")));
+    Image1->setScaledContents(true);
     PG->setCurrentIndex(TabAlbum);
 }
 
-void TfVL::fitFontToCaptions() {
-    // The desktop's sans font, as large as lets every caption fit its control.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    for (int pixelSize = 11; pixelSize >= 8; --pixelSize) {
-        font.setPixelSize(pixelSize);
-        setFont(font);
-        if (clippedCaptions(this).isEmpty())
-            return;
+// The window keeps the desktop's font at its size and takes the scale that font asks for;
+// a family wider than the grid's own needs a little more room, so the layout grows in small
+// steps until every caption fits.
+void TfVL::scaleToDesktopFont() {
+    scale_ = layoutScaleForFont(font(), logicalDpiY());
+    for (int step = 0;; ++step) {
+        applyLayoutScale(this, scale_);
+        if (step == kMostScaleSteps || clippedCaptions(this).isEmpty())
+            break;
+        scale_ += kScaleStep;
     }
+    setFixedSize(scaledRect(kClientArea, scale_).size());
 }
 
 void TfVL::centreOnScreen() {
@@ -218,12 +224,18 @@ void TfVL::btnStopClick() {
 
 void TfVL::btnStylUpravitClick() {
     if (readStyleCommand(readSettings(), *look_.styleEditor, *this).ending == Ending::Done)
-        PG->setCurrentIndex(TabStyle);
+        showStyleList();
 }
 
 void TfVL::btnStylNovyClick() {
     look_.styleEditor->newStyle();
+    showStyleList();
+}
+
+// The keyboard goes along to the list, rather than staying with a button on a hidden page.
+void TfVL::showStyleList() {
     PG->setCurrentIndex(TabStyle);
+    look_.styleEditor->setFocus(Qt::OtherFocusReason);
 }
 
 void TfVL::btnUlozStylClick() {

@@ -33,6 +33,8 @@ public:
 
     AlbumState& state() { return state_; }
     bool buildRunning() const { return buildRunning_; }
+    // The factor the window's layout grid is drawn at (see LayoutScale.h).
+    double layoutScale() const { return scale_; }
     // The settings as the controls hold them now.
     AlbumSettings readSettings() const;
 
@@ -50,9 +52,10 @@ private:
     void createPages();
     void connectHandlers();
     void FormCreate();
-    void fitFontToCaptions();
+    void scaleToDesktopFont();
     void centreOnScreen();
     void setStyleList(const std::vector<std::string>& names); // selects the first
+    void showStyleList();
 
     // Event handlers.
     void PGChange(int index);
@@ -75,6 +78,7 @@ private:
     HelpView* reHelp = nullptr;
     QLabel* Image1 = nullptr;
 
+    double scale_ = 1.0;
     bool buildRunning_ = false;
     bool closeAfterBuild_ = false;
 };

@@ -44,7 +44,8 @@ private slots:
     void quickenIsWhiteOnDarkBlue();
     void disabledDownButtonIsDrawnUp();
     void backgroundShowsAroundRoundedFace();
-    void acceleratorClicksDrawnDown();
+    void keyboardClicksDrawnDown_data();
+    void keyboardClicksDrawnDown();
     void popupMenuOpensBelowBeforeClick();
 
 private:
@@ -333,7 +334,14 @@ void tst_LbSpeedButton::backgroundShowsAroundRoundedFace() {
     QCOMPARE(image.pixelColor(150 + 80, 11), behind);
 }
 
-void tst_LbSpeedButton::acceleratorClicksDrawnDown() {
+void tst_LbSpeedButton::keyboardClicksDrawnDown_data() {
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("its accelerator") << false;
+    QTest::newRow("Enter on the focused button") << true;
+}
+
+void tst_LbSpeedButton::keyboardClicksDrawnDown() {
+    QFETCH(bool, byEnter);
     auto* button = new TLbSpeedButton(window_.get());
     button->setCaption(QStringLiteral("&Uložit"));
     button->setColorWhenDown(Qt::red);
@@ -346,15 +354,22 @@ void tst_LbSpeedButton::acceleratorClicksDrawnDown() {
         duringClick = pixel(*button, 50, 5);
         downDuringClick = button->Down();
     });
+    const auto press = [&] {
+        if (byEnter)
+            QTest::keyClick(button, Qt::Key_Return);
+        else
+            QTest::keyClick(window_.get(), Qt::Key_U, Qt::AltModifier);
+    };
+    button->setFocus();
     QSignalSpy clicked(button, &QAbstractButton::clicked);
-    QTest::keyClick(window_.get(), Qt::Key_U, Qt::AltModifier);
+    press();
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(duringClick, QColor(Qt::red));
     QVERIFY(downDuringClick);
     QVERIFY(!button->Down());
 
     button->setEnabled(false);
-    QTest::keyClick(window_.get(), Qt::Key_U, Qt::AltModifier);
+    press();
     QCOMPARE(clicked.count(), 1);
 }
 

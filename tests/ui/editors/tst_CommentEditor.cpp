@@ -143,11 +143,20 @@ private slots:
         QVERIFY(!state.captionsEdited);
     }
 
-    void clickingThePictureStoresAndMovesOn() {
+    void storingMovesOn_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("a click on the picture") << false;
+        QTest::newRow("Ctrl+Enter in the field") << true;
+    }
+    void storingMovesOn() {
+        QFETCH(bool, byKey);
         fill(state, 3);
         editor->ShowFirstPhoto(3);
         type("first line", "second line");
-        clickPicture();
+        if (byKey)
+            QTest::keyClick(mm, Qt::Key_Return, Qt::ControlModifier);
+        else
+            clickPicture();
         QCOMPARE(state.catalogue[0].caption, std::string("first line\r\nsecond line"));
         QVERIFY(state.captionsEdited);
         QCOMPARE(label(), QStringLiteral("Obrázek 2/3"));

@@ -91,6 +91,8 @@ private slots:
     void setSwatchRepaintsEveryCellShowingIt() {
         editor->setSwatch(8, 0x0080FF); // R=FF, G=80, B=00
         QCOMPARE(swatch(8), QColor(255, 128, 0));
+        editor->setSwatch(7, 0xFFFFFF); // a white swatch still shows its border in a white cell
+        QVERIFY(editor->image(7).toImage().pixelColor(0, 0) != QColor(Qt::white));
         QCOMPARE(swatchShownInRow(3), QColor(255, 128, 0));
         QCOMPARE(swatchShownInRow(1), editor->palette().color(QPalette::Window));
         const QImage section = editor->image(4).toImage();
@@ -188,6 +190,30 @@ private slots:
         QTRY_VERIFY(edit->isHidden());
         QCOMPARE(editor->rowValue(kFrameStyle), QStringLiteral("solid"));
         QVERIFY(!edit->isVisible());
+    }
+
+    // Enter or F2 edits the current row, or picks a colour from a colour row's picker cell;
+    // Tab leaves the list instead of walking its cells.
+    void theKeyboardReachesEveryValue() {
+        QLineEdit next(editor.get());
+        next.show();
+        list->setFocus();
+        list->setCurrentCell(kTitleFont, 0);
+        QTest::keyClick(list, Qt::Key_F2);
+        QTRY_VERIFY(edit->hasFocus());
+        QTest::keyClicks(edit, "Arial");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(editor->rowValue(kTitleFont), QStringLiteral("Arial"));
+        QVERIFY(list->hasFocus());
+
+        list->setCurrentCell(kBackground, 2);
+        DialogHook::instance().setNextColor(QColor(Qt::blue));
+        QTest::keyClick(list, Qt::Key_Enter);
+        QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#0000FF"));
+
+        QTest::keyClick(list, Qt::Key_Tab);
+        QVERIFY(next.hasFocus());
+        QCOMPARE(list->currentRow(), kBackground);
     }
 
     // None of these clicks may open the editor or the colour dialog; the queued colour

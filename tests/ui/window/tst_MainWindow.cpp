@@ -3,18 +3,24 @@
 #include "album/PhotoPipeline.h"
 #include "common/FileSystem.h"
 #include "ui/button/LbSpeedButton.h"
+#include "ui/controls/LayoutScale.h"
 #include "ui/controls/UpDown.h"
 #include "ui/dialogs/DialogHook.h"
+#include "ui/dialogs/QtTranslation.h"
 #include "ui/window/CaptionFit.h"
 #include "ui/window/HelpView.h"
 #include "ui/window/Vistarel_u.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSlider>
+#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -59,19 +65,48 @@ bool exists(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
+// Where a group box's style puts its caption.
+QRect captionRect(const QGroupBox& group) {
+    QStyleOptionGroupBox option;
+    option.initFrom(&group);
+    option.text = group.title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return group.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                         &group);
+}
+
+bool nothingDrawnIn(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return false;
+    return true;
+}
+
+QFont pixelFont(const char* family, int pixels) {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels);
+    return font;
+}
+
 } // namespace
 
 class tst_MainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
+    void cleanup();
+    void qtTextsAreCzech();
     void windowAndPages();
     void controlPositions_data();
     void controlPositions();
     void startValues();
     void commandButtonsAreFlatWithGlyphs();
-    void everyCaptionFits();
+    void everyButtonHasAName();
+    void fitsTheDesktopFont_data();
+    void fitsTheDesktopFont();
     void folderButtons_data();
     void folderButtons();
     void qualityControlsStayInStep();
@@ -83,9 +118,9 @@ private slots:
     void stopDuringBuild();
     void buildErrorGivesButtonsBack();
     void closeDuringBuildStopsThenCloses();
-    void screenshotsOfEveryPage();
 
 private:
+    QFont desktopFont_;
     std::unique_ptr<ProgramFolder> program_;
     std::unique_ptr<TempFolder> album_;
     std::string input_, output_;
@@ -94,16 +129,30 @@ private:
     void atThirdYieldBeforeFirstPhoto(TfVL& window, std::function<void()> act);
 };
 
+void tst_MainWindow::initTestCase() {
+    desktopFont_ = QApplication::font();
+    QVERIFY(installQtTranslation(*qApp));
+}
+
 void tst_MainWindow::init() {
     program_ = std::make_unique<ProgramFolder>();
     DialogHook::instance().setUnattended(true);
     DialogHook::instance().clearShownMessages();
 }
 
+void tst_MainWindow::cleanup() {
+    QApplication::setFont(desktopFont_);
+}
+
+void tst_MainWindow::qtTextsAreCzech() {
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("&Zpět\tCtrl+Z"));
+}
+
 void tst_MainWindow::windowAndPages() {
     TfVL window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Vistarel 2.0.5"));
-    QCOMPARE(window.size(), QSize(334, 327));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     auto* pages = control<QTabWidget>(window, "PG");
@@ -116,7 +165,7 @@ void tst_MainWindow::windowAndPages() {
     }
     QCOMPARE(pages->currentIndex(), 0);
     auto* about = control<QLabel>(window, "Image1");
-    QCOMPARE(about->geometry(), QRect(0, -13, 327, 315));
+    QCOMPARE(about->geometry(), scaledRect({0, -13, 327, 315}, window.layoutScale()));
     QVERIFY(!about->pixmap().isNull());
 }
 
@@ -149,7 +198,7 @@ void tst_MainWindow::controlPositions() {
     TfVL window;
     auto* found = window.findChild<QWidget*>(name);
     QVERIFY(found);
-    QCOMPARE(found->geometry(), geometry);
+    QCOMPARE(found->geometry(), scaledRect(geometry, window.layoutScale()));
 }
 
 void tst_MainWindow::startValues() {
@@ -195,7 +244,7 @@ void tst_MainWindow::startValues() {
     QCOMPARE(settings.thumbQuality, 60);
     QCOMPARE(settings.photoQuality, 80);
     QCOMPARE(settings.styleName, std::string("Modry.css"));
-    QCOMPARE(settings.previewHeight, 186);
+    QCOMPARE(settings.previewHeight, scaledRect({5, 5, 315, 186}, window.layoutScale()).height());
     QVERIFY(!window.state().resolutionChanged);
     QVERIFY(DialogHook::instance().shownMessages().empty());
 }
@@ -211,27 +260,78 @@ void tst_MainWindow::commandButtonsAreFlatWithGlyphs() {
         QVERIFY2(!button->Glyph().isNull(), qPrintable(button->objectName()));
         QCOMPARE(button->NumGlyphs(), 1);
     }
+    // Glyphs grow with the layout.
     auto* load = control<TLbSpeedButton>(window, "btnNactiKeZprac");
-    QCOMPARE(load->Glyph().size(), QSize(32, 32));
+    QCOMPARE(load->Glyph().width(), scaledLength(32, window.layoutScale()));
     QVERIFY(load->WordWrap());
-    QCOMPARE(control<TLbSpeedButton>(window, "btnVytvoritAlbum")->Glyph().size(), QSize(16, 16));
+    QCOMPARE(control<TLbSpeedButton>(window, "btnVytvoritAlbum")->Glyph().width(),
+             scaledLength(16, window.layoutScale()));
     QCOMPARE(load->Caption(), QStringLiteral("Načíst snímky ke zpracování"));
     QCOMPARE(control<TLbSpeedButton>(window, "btnPouzeKod")->Caption(),
              QStringLiteral("Pouze kód + Uložení komentářů"));
 }
 
-void tst_MainWindow::everyCaptionFits() {
+// A screen reader has a name to say for every button, those without a caption included.
+void tst_MainWindow::everyButtonHasAName() {
+    TfVL window;
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QAbstractItemView*>(button->parentWidget()))
+            continue; // the style list's corner button, never shown
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                 qPrintable(button->objectName()));
+    }
+}
+
+void tst_MainWindow::fitsTheDesktopFont_data() {
+    QTest::addColumn<QFont>("desktop");
+    QTest::addColumn<double>("fontScale");
+    QTest::newRow("8 pt, the grid's own") << QFont("DejaVu Sans", 8) << 1.0;
+    QTest::newRow("10 pt, a stock desktop") << QFont("DejaVu Sans", 10) << 1.25;
+    QTest::newRow("12 pt, narrower family") << QFont("Liberation Sans", 12) << 1.5;
+    QTest::newRow("set in pixels") << pixelFont("DejaVu Sans", 16) << 1.5;
+}
+
+// The window's text is the desktop's size, not merely a size that fits; the layout grows
+// with it, every caption fits, and no group's frame runs through a caption or a control.
+void tst_MainWindow::fitsTheDesktopFont() {
+    QFETCH(QFont, desktop);
+    QFETCH(double, fontScale);
+    QCOMPARE(layoutScaleForFont(desktop, 96), fontScale);
+    QApplication::setFont(desktop);
     TfVL window;
     window.show();
-    // The widest texts the quality edits and the folder edits' neighbours can show.
+    for (const char* name : {"Label1", "GroupBox1", "edtAdrInput", "cmbStyl", "btnPouzeKod",
+                             "lvStyl", "mmKoment", "PG"})
+        QCOMPARE(QFontInfo(control<QWidget>(window, name)->font()).pixelSize(),
+                 QFontInfo(desktop).pixelSize());
+    QVERIFY(control<QWidget>(window, "GroupBox1")->font().bold());
+    QVERIFY(!control<QWidget>(window, "Label1")->font().bold());
+    const double scale = window.layoutScale();
+    QVERIFY2(scale >= fontScale && scale < fontScale * 1.2, qPrintable(QString::number(scale)));
+    QCOMPARE(window.size(), scaledRect({0, 0, 334, 327}, scale).size());
+
+    // The widest texts the quality edits can show.
     control<QLineEdit>(window, "edtQNahled")->setText(QStringLiteral("100"));
     control<QLineEdit>(window, "edtQSnimek")->setText(QStringLiteral("100"));
     const QStringList clipped = clippedCaptions(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
-    const QFont font = control<QLabel>(window, "Label1")->font();
-    QVERIFY(!font.bold());
-    QVERIFY(control<QGroupBox>(window, "GroupBox1")->font().bold());
-    QVERIFY(!control<QLineEdit>(window, "edtAdrInput")->font().bold());
+
+    for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        // What the group draws itself, frame and caption, without its controls.
+        QImage drawn(group->size(), QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        group->render(&drawn, {}, {}, {});
+        // The caption's blank margins show that no line runs through it.
+        const QRect caption = captionRect(*group);
+        QVERIFY(nothingDrawnIn(drawn, {caption.topLeft(), QSize(1, caption.height())}));
+        QVERIFY(nothingDrawnIn(drawn, {caption.topRight(), QSize(1, caption.height())}));
+        for (const QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QString where = group->objectName() + " " + child->objectName();
+            QVERIFY2(nothingDrawnIn(drawn, child->geometry()), qPrintable(where));
+            QVERIFY2(!caption.intersects(child->geometry()), qPrintable(where));
+        }
+    }
 }
 
 void tst_MainWindow::folderButtons_data() {
@@ -530,31 +630,6 @@ void tst_MainWindow::closeDuringBuildStopsThenCloses() {
     QVERIFY(!exists(output_ + "p" + std::to_string(count - 1) + ".jpg"));
     QVERIFY(exists(output_ + "index.html"));
     QVERIFY(DialogHook::instance().shownMessages().size() == 1); // only the load's notice
-}
-
-// Saves a picture of every page into the folder named by VISTAREL_SCREENSHOTS, for looking
-// at the layout; without it there is nothing to do.
-void tst_MainWindow::screenshotsOfEveryPage() {
-    const QString folder = qEnvironmentVariable("VISTAREL_SCREENSHOTS");
-    if (folder.isEmpty())
-        QSKIP("VISTAREL_SCREENSHOTS not set");
-    // The styles and help shipped beside the test, as a user sees them.
-    setProgramFolder(QCoreApplication::applicationDirPath().toStdString() + "/");
-    TfVL window;
-    window.show();
-    auto* pages = control<QTabWidget>(window, "PG");
-    for (int i = 0; i < pages->count(); ++i) {
-        pages->setCurrentIndex(i);
-        QVERIFY(window.grab().save(folder + QStringLiteral("/page%1.png").arg(i)));
-    }
-    // The two editors in use: photos built, a style read into the list.
-    loadPhotos(window, 4);
-    QTest::mouseClick(control<QWidget>(window, "btnVytvoritAlbum"), Qt::LeftButton);
-    QTest::mouseClick(control<QWidget>(window, "btnStylUpravit"), Qt::LeftButton);
-    for (int i : {1, 2}) {
-        pages->setCurrentIndex(i);
-        QVERIFY(window.grab().save(folder + QStringLiteral("/in-use-%1.png").arg(i)));
-    }
 }
 
 QTEST_MAIN(tst_MainWindow)

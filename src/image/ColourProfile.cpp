@@ -1,0 +1,107 @@
+#include "image/ColourProfile.h"
+
+#include <lcms2.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace vistarel {
+
+struct SrgbConversion::Handle {
+    cmsHTRANSFORM transform = nullptr;
+    ~Handle() {
+        if (transform != nullptr)
+            cmsDeleteTransform(transform);
+    }
+};
+
+namespace {
+
+struct ProfileCloser {
+    void operator()(void* profile) const { cmsCloseProfile(profile); }
+};
+using ProfileHandle = std::unique_ptr<void, ProfileCloser>;
+
+// Grey pixels arrive as RGB with three equal samples: read the first, skip the other two.
+constexpr cmsUInt32Number kGreyInRgb = TYPE_GRAY_8 | EXTRA_SH(2);
+
+std::optional<cmsUInt32Number> inputFormat(cmsColorSpaceSignature space, DecodedSpace decoded) {
+    const bool cmyk = decoded != DecodedSpace::Rgb;
+    if (space == cmsSigRgbData && !cmyk)
+        return TYPE_RGB_8;
+    if (space == cmsSigGrayData && !cmyk)
+        return kGreyInRgb;
+    if (space == cmsSigCmykData && cmyk)
+        return decoded == DecodedSpace::CmykInverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8;
+    return std::nullopt;
+}
+
+// An sRGB profile (or one that acts as one) changes nothing; leaving such photos alone keeps
+// their pixels exactly as decoded and saves the work.
+bool changesNothing(cmsHTRANSFORM transform, cmsUInt32Number format) {
+    if (format != TYPE_RGB_8)
+        return false;
+    std::vector<std::uint8_t> probe;
+    for (int r = 0; r <= 255; r += 51)
+        for (int g = 0; g <= 255; g += 51)
+            for (int b = 0; b <= 255; b += 51)
+                probe.insert(probe.end(), {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)});
+    std::vector<std::uint8_t> converted(probe.size());
+    const auto pixels = static_cast<cmsUInt32Number>(probe.size() / 3);
+    cmsDoTransform(transform, probe.data(), converted.data(), pixels);
+    for (std::size_t i = 0; i < probe.size(); ++i)
+        if (std::abs(int(probe[i]) - int(converted[i])) > 1)
+            return false;
+    return true;
+}
+
+std::shared_ptr<const SrgbConversion> makeConversion(const std::string& bytes,
+                                                     DecodedSpace decoded) {
+    cmsSetLogErrorHandler(nullptr); // a damaged profile is no error of ours to print
+    const ProfileHandle input(cmsOpenProfileFromMem(bytes.data(), cmsUInt32Number(bytes.size())));
+    if (!input)
+        return nullptr;
+    const auto format = inputFormat(cmsGetColorSpace(input.get()), decoded);
+    if (!format)
+        return nullptr;
+    const ProfileHandle srgb(cmsCreate_sRGBProfile());
+    auto handle = std::make_shared<SrgbConversion::Handle>();
+    // Without the one-pixel cache a transform may be used by several threads at once.
+    handle->transform = cmsCreateTransform(input.get(), *format, srgb.get(), TYPE_RGB_8,
+                                           INTENT_PERCEPTUAL, cmsFLAGS_NOCACHE);
+    if (handle->transform == nullptr || changesNothing(handle->transform, *format))
+        return nullptr;
+    return std::make_shared<const SrgbConversion>(std::move(handle));
+}
+
+} // namespace
+
+void SrgbConversion::apply(Raster& picture) const {
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width) * 3);
+    for (int y = 0; y < picture.height; ++y) {
+        cmsDoTransform(handle_->transform, picture.row(y), row.data(),
+                       cmsUInt32Number(picture.width));
+        std::copy(row.begin(), row.end(), picture.row(y));
+    }
+}
+
+void SrgbConversion::applyCmykRow(const std::uint8_t* cmyk, std::uint8_t* rgb, int width) const {
+    cmsDoTransform(handle_->transform, cmyk, rgb, cmsUInt32Number(width));
+}
+
+std::shared_ptr<const SrgbConversion> ColourProfiles::toSrgb(const std::string& profile,
+                                                             DecodedSpace space) {
+    if (profile.empty())
+        return nullptr;
+    const std::lock_guard lock(mutex_);
+    auto key = std::make_pair(profile, space);
+    if (const auto found = made_.find(key); found != made_.end())
+        return found->second;
+    auto conversion = makeConversion(profile, space);
+    made_.emplace(std::move(key), conversion);
+    return conversion;
+}
+
+} // namespace vistarel
