@@ -23,6 +23,7 @@ struct AlbumState {
     PhotoCatalogue catalogue;
     int thumbSize = 0;
     int photoSize = 0;
+    int previewWidth = 0;
     int previewHeight = 0;
     bool captionsEdited = false;
     bool resolutionChanged = false;

@@ -45,6 +45,10 @@ QImage previewImage(const PhotoRecord& record) {
 
 } // namespace
 
+int CommentEditor::previewBoxWidth() const {
+    return imgKoment->width();
+}
+
 int CommentEditor::previewBoxHeight() const {
     return imgKoment->height();
 }
