@@ -122,7 +122,7 @@ void CommentEditor::imgKomentClick() {
     if (!record)
         return;
     state_.captionsEdited = true;
-    record->caption = fieldToCaption(*mmKoment);
+    record->storeTypedCaption(fieldToCaption(*mmKoment));
     if (sbKomentare->value() < sbKomentare->maximum())
         sbKomentare->setValue(sbKomentare->value() + 1);
 }
