@@ -1,6 +1,7 @@
 #include "album/BuildCommand.h"
 
 #include "album/AlbumBuilder.h"
+#include "album/OutputCheck.h"
 #include "common/Messages.h"
 #include "page/CodeOnlyCommand.h"
 #include "state/SizeSettings.h"
@@ -43,6 +44,8 @@ BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings, F
         if (!readSizeSettings(state, settings, frontEnd))
             return;
         state.resolutionChanged = false;
+        if (!checkPlannedOutputs(state, settings, frontEnd))
+            return;
         if (!buildPhotos(state, settings, frontEnd, outcome))
             return;
         writePageAndStyle(state, settings, outcome.pageReached);
