@@ -22,7 +22,8 @@ struct ScaledPictures {
     Resampler resamplers[3];
 };
 
-// Sizes each picture from the source and the state's sizes and draws the source into it
+// Sizes each picture from the source and the state's sizes (the preview fitted inside the
+// preview box) and draws the source into it
 // (area average when shrinking, linear when enlarging), all three in one sweep down the
 // decoded photo.
 void renderScaled(const Raster& source, ScaledPictures& pictures, const AlbumState& state);

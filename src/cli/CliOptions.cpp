@@ -16,7 +16,7 @@ const char* const kCliUsage =
     "Makes a web photo album of the *.jpg photos of INPUT_DIR in OUTPUT_DIR: album photos,\n"
     "sm_ thumbnails, index.html and color.css. Defaults: --name Vistarel, --thumb 100x75,\n"
     "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
-    "Ctrl+C stops after the current photo and still writes the page.\n";
+    "Ctrl+C, SIGTERM and SIGHUP stop after the current photo and still write the page.\n";
 
 namespace {
 

@@ -164,6 +164,12 @@ TEST_F(AlbumBuild, StopFinishesTheCurrentPhotoAndStillWritesThePage) {
     EXPECT_EQ(state.catalogue[1].caption, "b.jpg");
     EXPECT_TRUE(state.catalogue[2].previewJpeg.empty());
     EXPECT_EQ(state.catalogue[3].caption, "typed before");
+    EXPECT_FALSE(state.catalogue[3].captionFromExif);
+    // Walking on in the comment editor keeps a caption from EXIF text; a changed one is markup.
+    state.catalogue[1].storeTypedCaption("b.jpg");
+    EXPECT_TRUE(state.catalogue[1].captionFromExif);
+    state.catalogue[1].storeTypedCaption("<b>b</b>");
+    EXPECT_FALSE(state.catalogue[1].captionFromExif);
     EXPECT_EQ(window.progressPosition, 1);
     EXPECT_NE(page().find("d.jpg"), std::string::npos);
     EXPECT_TRUE(fileExists(output + "color.css"));

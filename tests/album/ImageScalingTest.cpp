@@ -54,6 +54,7 @@ protected:
     RenderScaled() {
         state.photoSize = 800;
         state.thumbSize = 100;
+        state.previewWidth = 315;
         state.previewHeight = 186;
     }
     static Raster photo(int width, int height) { return testing::makeTestRaster(width, height, 4); }
@@ -70,8 +71,13 @@ protected:
 
 TEST_F(RenderScaled, SizesEachPictureByItsRule) {
     EXPECT_EQ(sizes(1024, 768), "800x600 100x75 248x186");
-    EXPECT_EQ(sizes(800, 300), "800x300 100x38 496x186") << "the longer side equals the size";
-    EXPECT_EQ(sizes(799, 300), "799x300 100x38 495x186");
+    EXPECT_EQ(sizes(800, 300), "800x300 100x38 315x118") << "the longer side equals the size";
+    EXPECT_EQ(sizes(799, 300), "799x300 100x38 315x118");
+    EXPECT_EQ(sizes(315, 186), "315x186 100x59 315x186") << "the preview fills its box";
+    // Long, thin photos: every picture keeps a side of one pixel and fits its bound.
+    EXPECT_EQ(sizes(1000, 1), "800x1 100x1 315x1");
+    EXPECT_EQ(sizes(10000, 1), "800x1 100x1 315x1");
+    EXPECT_EQ(sizes(1, 10000), "1x800 1x100 1x186");
     EXPECT_EQ(sizes(300, 800), "300x800 38x100 70x186");
     EXPECT_EQ(pictures.preview.pixels.size(), 70u * 186 * 3);
 
