@@ -74,6 +74,7 @@ public:
     explicit Pipeline(std::string outputFolder) : output_(std::move(outputFolder)) {
         state_.photoSize = 800;
         state_.thumbSize = 100;
+        state_.previewWidth = 315;
         state_.previewHeight = 186;
     }
 

@@ -33,7 +33,14 @@ void sizeByRule(int sourceWidth, int sourceHeight, ScaleMode mode, const AlbumSt
         fitToSize(width, height, state.thumbSize, false);
         break;
     case ScaleMode::Preview:
+        // Fills the box's height unless that makes it wider than the box; a long, thin
+        // photo would otherwise ask for a preview of gigabytes.
         fitToSize(width, height, state.previewHeight, true);
+        if (width > state.previewWidth) {
+            width = sourceWidth;
+            height = sourceHeight;
+            fitToSize(width, height, state.previewWidth, false);
+        }
         break;
     }
 }

@@ -18,7 +18,8 @@ const char* const kCliUsage =
     "sm_ thumbnails, index.html and color.css. Defaults: --name Vistarel, --thumb 100x75,\n"
     "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
     "--jobs N makes at most N photos at once (default: one per hardware thread).\n"
-    "Ctrl+C starts no new photo, finishes those in flight and still writes the page.\n";
+    "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
+    "the page.\n";
 
 namespace {
 

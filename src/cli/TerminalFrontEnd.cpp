@@ -1,5 +1,7 @@
 #include "cli/TerminalFrontEnd.h"
 
+#include "common/Cp1250.h"
+
 #include <algorithm>
 #include <unistd.h>
 
@@ -18,6 +20,14 @@ std::string withUnixLineBreaks(const std::string& text) {
     return out;
 }
 
+void appendEscaped(std::string& out, std::string_view bytes) {
+    for (const char c : bytes) {
+        char escape[8];
+        std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
+        out += escape;
+    }
+}
+
 std::string formatDuration(double seconds) {
     const long total = std::max(0L, static_cast<long>(seconds + 0.5));
     char buffer[32];
@@ -26,6 +36,23 @@ std::string formatDuration(double seconds) {
 }
 
 } // namespace
+
+std::string visibleOnTerminal(const std::string& text, bool keepLineFeeds) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const auto c = decodeUtf8(text, pos);
+        // A byte that is no UTF-8 is a C1 control to a terminal in an 8-bit code page.
+        const char32_t code = c ? *c : static_cast<unsigned char>(text[pos++]);
+        const bool control = code < 0x20 || (code >= 0x7F && code < 0xA0);
+        if (control && !(keepLineFeeds && code == '\n'))
+            appendEscaped(out, std::string_view(text).substr(start, pos - start));
+        else
+            out.append(text, start, pos - start);
+    }
+    return out;
+}
 
 TerminalFrontEnd::TerminalFrontEnd(AlbumState& state, bool answerYes, std::FILE* out)
     : state_(state), answerYes_(answerYes), out_(out), isTerminal_(::isatty(::fileno(out)) == 1) {}
@@ -36,7 +63,7 @@ MessageAnswer TerminalFrontEnd::showMessage(const std::string& text, const std::
     const char* prefix = isError ? "Chyba: " : "Info: ";
     if (isTerminal_ && photoCount_ > 0)
         std::fputc('\n', out_);
-    std::fprintf(out_, "%s%s\n", prefix, withUnixLineBreaks(text).c_str());
+    std::fprintf(out_, "%s%s\n", prefix, visibleOnTerminal(withUnixLineBreaks(text), true).c_str());
     (void)title;
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
@@ -63,7 +90,8 @@ void TerminalFrontEnd::setProgressPosition(int position) {
         return;
     }
     const auto& name = state_.catalogue[static_cast<std::size_t>(position)].fileName;
-    std::fprintf(out_, "%d/%d %s\n", position + 1, photoCount_, name.c_str());
+    std::fprintf(out_, "%d/%d %s\n", position + 1, photoCount_,
+                 visibleOnTerminal(name, false).c_str());
     std::fflush(out_);
 }
 

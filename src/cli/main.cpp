@@ -17,10 +17,20 @@ namespace {
 constexpr int kExitWritten = 0;
 constexpr int kExitMessage = 1;
 constexpr int kExitUsage = 2;
-constexpr int kExitInterrupted = 130;
 
-void onInterrupt(int) {
-    TerminalFrontEnd::interrupted = 1;
+void onStopSignal(int signal) {
+    TerminalFrontEnd::interrupted = signal;
+}
+
+// Ctrl+C, kill and a closed terminal all stop the build after the current photo, and the
+// page is still written. A reader that goes away (a pipe into head) costs only the
+// progress lines; a file-size limit fails the write, which names the file, rather than
+// ending the program halfway.
+void handleSignals() {
+    for (const int stop : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(stop, onStopSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 int listStyles() {
@@ -30,7 +40,7 @@ int listStyles() {
     if (!listed.styles || listed.styles->empty())
         return kExitMessage;
     for (const auto& name : *listed.styles)
-        std::printf("%s\n", name.c_str());
+        std::printf("%s\n", visibleOnTerminal(name, false).c_str());
     return kExitWritten;
 }
 
@@ -39,12 +49,13 @@ int exitStatus(const BuildOutcome& built, const AlbumSettings& settings) {
     const bool written = built.ending == Ending::Done || built.ending == Ending::Stopped;
     if (!written || built.encodingFailed)
         return kExitMessage;
-    std::fprintf(stderr, "Album: %sindex.html\n", settings.outputFolder.c_str());
-    return built.ending == Ending::Stopped ? kExitInterrupted : kExitWritten;
+    std::fprintf(stderr, "Album: %sindex.html\n",
+                 visibleOnTerminal(settings.outputFolder, false).c_str());
+    // Stopped by a signal: the shell's status for it, 128 + its number.
+    return built.ending == Ending::Stopped ? 128 + TerminalFrontEnd::interrupted : kExitWritten;
 }
 
 int build(const CliOptions& options) {
-    std::signal(SIGINT, onInterrupt);
     AlbumState state;
     TerminalFrontEnd terminal(state, options.answerYes, stderr);
     AlbumSettings settings = options.settings;
@@ -56,8 +67,9 @@ int build(const CliOptions& options) {
     if (settings.styleName.empty()) {
         settings.styleName = styles.empty() ? std::string() : styles.front();
     } else if (std::find(styles.begin(), styles.end(), settings.styleName) == styles.end()) {
-        std::fprintf(stderr, "vistarel-cli: no style \"%s\" in %s\n", settings.styleName.c_str(),
-                     stylesFolder().c_str());
+        std::fprintf(stderr, "vistarel-cli: no style \"%s\" in %s\n",
+                     visibleOnTerminal(settings.styleName, false).c_str(),
+                     visibleOnTerminal(stylesFolder(), false).c_str());
         return kExitUsage;
     }
 
@@ -69,6 +81,7 @@ int build(const CliOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    handleSignals();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const CliParseResult parsed = parseCliArguments(args);
     if (!parsed.options) {

@@ -14,8 +14,11 @@ struct AlbumSettings {
     std::string photoSizeText = "800x600";
     int thumbQuality = 60;
     int photoQuality = 80;
-    std::string styleName;    // file name of the chosen style, "" when there is none
-    int previewHeight = 186;  // height of the box the comment editor shows previews in
+    std::string styleName; // file name of the chosen style, "" when there is none
+    // The box the comment editor shows previews in, scaled to fit: a larger preview would
+    // never be seen.
+    int previewWidth = 315;
+    int previewHeight = 186;
     bool keepPreviews = true; // a build keeps previews only for a front end that shows them
     int jobs = 0; // photos made at once: one per hardware thread, at most this when positive
 };

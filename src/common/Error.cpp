@@ -16,8 +16,8 @@ Error cannotOpenFile(const std::string& path, int errnoValue) {
     return Error("Cannot open file \"" + path + "\". " + systemReason(errnoValue));
 }
 
-Error streamWriteError() {
-    return Error("Stream write error");
+Error cannotWriteFile(const std::string& path, int errnoValue) {
+    return Error("Cannot write file \"" + path + "\". " + systemReason(errnoValue));
 }
 
 Error readBeyondEndOfFile() {

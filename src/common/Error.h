@@ -15,7 +15,7 @@ public:
 // The program's file-error texts.
 Error cannotCreateFile(const std::string& path, int errnoValue);
 Error cannotOpenFile(const std::string& path, int errnoValue);
-Error streamWriteError();
+Error cannotWriteFile(const std::string& path, int errnoValue);
 Error readBeyondEndOfFile();
 Error ioError(int code);
 

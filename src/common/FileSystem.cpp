@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "common/NaturalOrder.h"
+#include "common/ReplacingFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -108,13 +109,9 @@ std::string readFileBytes(const std::string& path) {
 }
 
 void writeFileBytes(const std::string& path, const std::string& bytes) {
-    FileHandle file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        throw cannotCreateFile(path, errno);
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        throw streamWriteError();
-    if (std::fclose(file.release()) != 0)
-        throw streamWriteError();
+    ReplacingFile file(path);
+    file.write(bytes);
+    file.commit();
 }
 
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -124,11 +121,6 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
         bytes += "\r\n";
     }
     writeFileBytes(path, bytes);
-}
-
-bool copyFileReplacing(const std::string& source, const std::string& target) {
-    std::error_code ec;
-    return fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
 std::string programFolder() {

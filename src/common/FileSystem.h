@@ -21,15 +21,13 @@ std::vector<std::string> listFilesWithExtension(const std::string& folder,
 
 bool endsWithIgnoringCase(const std::string& text, const std::string& suffix);
 
-// Whole-file text I/O. Lines end at CR LF, LF or CR when read; written with CR LF after
-// every line. Both throw the program's file errors.
+// Whole-file I/O. Lines end at CR LF, LF or CR when read; written with CR LF after every
+// line. All throw the program's file errors. A file is written whole or not at all (see
+// ReplacingFile): a failed write leaves the earlier file as it was.
 std::vector<std::string> readTextLines(const std::string& path);
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 void writeFileBytes(const std::string& path, const std::string& bytes);
 std::string readFileBytes(const std::string& path);
-
-// Copies byte for byte, replacing the target; false when anything failed.
-bool copyFileReplacing(const std::string& source, const std::string& target);
 
 // The folder of the running executable, ending in '/'. Tests may point it elsewhere.
 std::string programFolder();

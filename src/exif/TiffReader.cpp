@@ -92,10 +92,12 @@ TiffEntry TiffReader::readEntry(std::uint64_t position) {
     return entry;
 }
 
+// The count includes the closing NUL, but some cameras count only the characters
+// ("2005:08:13 09:47:23" with 19): all count bytes are read, the text ends at a NUL.
 std::string TiffReader::readText(const TiffEntry& entry) {
     if (entry.count == 0)
         return {};
-    const std::uint32_t length = std::clamp<std::uint32_t>(entry.count - 1, 1, kLongestText);
+    const std::uint32_t length = std::min(entry.count, kLongestText);
     if (entry.count <= entry.field.size()) { // short texts live in the value field itself
         const std::vector<char> bytes(entry.field.begin(), entry.field.begin() + length);
         return textUpToNul(bytes, length);

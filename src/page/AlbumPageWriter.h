@@ -15,7 +15,7 @@ public:
         : state_(state), settings_(settings) {}
 
     // Does nothing at all when the output folder is missing. Otherwise clears captionsEdited and
-    // replaces the file. Throws Error ("Cannot create file ...", "Stream write error") when the
+    // replaces the file. Throws Error ("Cannot create file ...", "Cannot write file ...") when the
     // file cannot be written; the flag stays cleared then.
     void WriteAlbumPage();
 

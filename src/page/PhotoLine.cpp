@@ -21,6 +21,13 @@ bool appendScriptSafe(std::string& out, const std::string& text, std::size_t& po
     return true;
 }
 
+// What would end or cut the URL short ("%", "#", "?"), what the HTML parser reads as a
+// character reference ("&"), what the URL parser reads as "/" ("\\"), and control
+// characters, which it drops.
+bool needsPercent(unsigned char c) {
+    return c == '%' || c == '#' || c == '?' || c == '&' || c == '\\' || c < 0x20 || c == 0x7F;
+}
+
 } // namespace
 
 std::string escapeCaption(const std::string& caption) {
@@ -41,31 +48,35 @@ std::string escapeCaption(const std::string& caption) {
     return out;
 }
 
+std::string escapeExifCaption(const std::string& caption) {
+    std::string text;
+    text.reserve(caption.size());
+    for (const char c : caption) {
+        if (c == '&')
+            text += "&amp;";
+        else if (c == '<')
+            text += "&lt;";
+        else if (c == '>')
+            text += "&gt;";
+        else
+            text += c;
+    }
+    return escapeCaption(text);
+}
+
 std::string escapeFileName(const std::string& fileName) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(fileName.size());
     for (std::size_t pos = 0; pos < fileName.size();) {
-        if (appendScriptSafe(out, fileName, pos))
-            continue;
-        const char c = fileName[pos++];
-        switch (c) {
-        case '%':
-            out += "%25";
-            break;
-        case '#':
-            out += "%23";
-            break;
-        case '?':
-            out += "%3F";
-            break;
-        case '\r':
-            out += "%0D";
-            break;
-        case '\n':
-            out += "%0A";
-            break;
-        default:
-            out += c;
+        const auto c = static_cast<unsigned char>(fileName[pos]);
+        if (needsPercent(c)) {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+            ++pos;
+        } else if (!appendScriptSafe(out, fileName, pos)) {
+            out += fileName[pos++];
         }
     }
     return out;
@@ -75,7 +86,9 @@ std::string photoLine(const PhotoRecord& record) {
     return "      loadPic('" + escapeFileName(record.fileName) + "' , " +
            std::to_string(record.thumbWidth) + " , " + std::to_string(record.thumbHeight) + " , " +
            std::to_string(record.photoWidth) + " , " + std::to_string(record.photoHeight) + " , '" +
-           escapeCaption(record.caption) + "');";
+           (record.captionFromExif ? escapeExifCaption(record.caption)
+                                   : escapeCaption(record.caption)) +
+           "');";
 }
 
 } // namespace vistarel

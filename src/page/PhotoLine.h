@@ -14,11 +14,16 @@ namespace vistarel {
 // becomes "<br>". Other markup stays markup.
 std::string escapeCaption(const std::string& caption);
 
-// File name: as a caption, but without the line-break rule; the characters that would end
-// or cut a URL short ("%", "#", "?", and line breaks) are percent-encoded.
+// A caption read from EXIF is text: "&", "<" and ">" become references first, so the page
+// shows it as written.
+std::string escapeExifCaption(const std::string& caption);
+
+// File name: as a caption, but without the line-break rule; "%", "#", "?", "&", "\",
+// and control characters are percent-encoded, so the browser asks for the very file.
 std::string escapeFileName(const std::string& fileName);
 
-// One "loadPic(...)" row of the page for the record, UTF-8.
+// One "loadPic(...)" row of the page for the record, UTF-8; the caption escaped as text
+// or as markup by where it came from.
 std::string photoLine(const PhotoRecord& record);
 
 } // namespace vistarel

@@ -13,7 +13,7 @@ void PublishStyle(const AlbumSettings& settings) {
     // in whatever folder the program happens to run in.
     if (!folderExists(settings.outputFolder))
         return;
-    copyFileReplacing(source, settings.outputFolder + "color.css");
+    writeFileBytes(settings.outputFolder + "color.css", readFileBytes(source));
 }
 
 } // namespace vistarel

@@ -65,6 +65,7 @@ std::optional<int> parseSizeText(const std::string& text) {
 }
 
 bool readSizeSettings(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd) {
+    state.previewWidth = settings.previewWidth;
     state.previewHeight = settings.previewHeight;
     if (const auto thumb = usableSize(settings.thumbSizeText)) {
         state.thumbSize = *thumb;

@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 
 int main(int argc, char* argv[]) {
+    // A file-size limit fails the write, which is reported, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistarel"));
     vistarel::installQtTranslation(app);

@@ -179,6 +179,13 @@ TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
         EXPECT_EQ(state.catalogue[done - 1].caption, name(done - 1));
         EXPECT_TRUE(state.catalogue[done].previewJpeg.empty());
         EXPECT_EQ(state.catalogue[count - 1].caption, "typed before");
+        EXPECT_FALSE(state.catalogue[count - 1].captionFromExif);
+        // Walking on in the comment editor keeps a caption from EXIF text; a changed one is
+        // markup.
+        state.catalogue[done - 1].storeTypedCaption(name(done - 1));
+        EXPECT_TRUE(state.catalogue[done - 1].captionFromExif);
+        state.catalogue[done - 1].storeTypedCaption("<b>b</b>");
+        EXPECT_FALSE(state.catalogue[done - 1].captionFromExif);
         EXPECT_EQ(window.progressPosition, done - 1);
         EXPECT_NE(page().find(name(count - 1)), std::string::npos);
         EXPECT_TRUE(fileExists(output + "color.css"));

@@ -55,6 +55,7 @@ protected:
     RenderScaled() {
         state.photoSize = 800;
         state.thumbSize = 100;
+        state.previewWidth = 315;
         state.previewHeight = 186;
     }
     static Raster photo(int width, int height) { return testing::makeTestRaster(width, height, 4); }
@@ -71,8 +72,13 @@ protected:
 
 TEST_F(RenderScaled, SizesEachPictureByItsRule) {
     EXPECT_EQ(sizes(1024, 768), "800x600 100x75 248x186");
-    EXPECT_EQ(sizes(800, 300), "800x300 100x38 496x186") << "the longer side equals the size";
-    EXPECT_EQ(sizes(799, 300), "799x300 100x38 495x186");
+    EXPECT_EQ(sizes(800, 300), "800x300 100x38 315x118") << "the longer side equals the size";
+    EXPECT_EQ(sizes(799, 300), "799x300 100x38 315x118");
+    EXPECT_EQ(sizes(315, 186), "315x186 100x59 315x186") << "the preview fills its box";
+    // Long, thin photos: every picture keeps a side of one pixel and fits its bound.
+    EXPECT_EQ(sizes(1000, 1), "800x1 100x1 315x1");
+    EXPECT_EQ(sizes(10000, 1), "800x1 100x1 315x1");
+    EXPECT_EQ(sizes(1, 10000), "1x800 1x100 1x186");
     EXPECT_EQ(sizes(300, 800), "300x800 38x100 70x186");
     EXPECT_EQ(pictures.preview.pixels.size(), 70u * 186 * 3);
 
@@ -88,14 +94,15 @@ TEST_F(RenderScaled, DecodesAtTheSmallestScaleTwiceTheLargestPicture) {
     const struct {
         int width, height, eighths;
     } cases[] = {
-        {6028, 3391, 3},                  // the album photo, 800 x 450, is the largest picture
-        {2056, 3088, 5},                  // upright: 533 x 800
-        {3200, 2400, 4},                  // exactly twice at 4/8
-        {3199, 2399, 4},                  // libjpeg rounds 1599.5 up to 1600
-        {3197, 2397, 5}, {8000, 1000, 3}, // the preview, 1488 x 186, is the widest picture
-        {1600, 1200, 8},                  // the album photo is half the photo
-        {1000, 750, 8},                   // more than half
-        {50, 40, 8},                      // the thumbnail and preview enlarge
+        {6028, 3391, 3}, // the album photo, 800 x 450, is the largest picture
+        {2056, 3088, 5}, // upright: 533 x 800
+        {3200, 2400, 4}, // exactly twice at 4/8
+        {3199, 2399, 4}, // libjpeg rounds 1599.5 up to 1600
+        {3197, 2397, 5}, // 1598.5 rounds up to 1599 at 4/8, one short
+        {8000, 1000, 2}, // a panorama: 800 x 100
+        {1600, 1200, 8}, // the album photo is half the photo
+        {1000, 750, 8},  // more than half
+        {50, 40, 8},     // the thumbnail and preview enlarge
         {16, 12, 8},
     };
     for (const auto& c : cases)

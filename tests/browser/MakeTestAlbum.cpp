@@ -5,7 +5,8 @@
 // make_test_album <album folder> <program folder> <description file>
 // The description's first line is the album name; every further line is one photo:
 // file name, thumbnail width and height, photo width and height, caption, separated by
-// blanks, with the two texts as hexadecimal UTF-8 bytes ("-" for an empty text).
+// blanks, with the two texts as hexadecimal UTF-8 bytes ("-" for an empty text), and
+// "exif" after them for a caption a build read from the photo (typed otherwise).
 // The program folder's css/ holds the style "album.css".
 
 #include "RecordingFrontEnd.h"
@@ -35,12 +36,13 @@ std::string fromHex(const std::string& hex) {
 
 PhotoRecord readPhoto(const std::string& line) {
     std::istringstream in(line);
-    std::string name, caption;
+    std::string name, caption, origin;
     PhotoRecord record;
     in >> name >> record.thumbWidth >> record.thumbHeight >> record.photoWidth >>
         record.photoHeight >> caption;
     if (!in)
         throw std::runtime_error("bad photo line: " + line);
+    record.captionFromExif = in >> origin && origin == "exif";
     record.fileName = fromHex(name);
     record.caption = fromHex(caption);
     return record;

@@ -23,8 +23,9 @@ const STYLE = [
     '.big {background-color: #003366; border: 1px solid #FFFFFF;}',
 ].join('\r\n') + '\r\n';
 
-// What the user typed, and what the overlay's caption cell and the thumbnail's
-// alternative text show for it (markup in a caption stays markup).
+// What the user typed or a build read from EXIF, and what the overlay's caption cell and
+// the thumbnail's alternative text show for it (markup in a typed caption stays markup;
+// a caption from EXIF is text). The names the page must not mistake: "&", "\\", a tab.
 const landscape = { thumb: [100, 75], photo: [400, 300] };
 const portrait = { thumb: [75, 100], photo: [300, 400] };
 const PHOTOS = [
@@ -40,9 +41,10 @@ const PHOTOS = [
     { name: 'g.jpg', ...portrait, caption: 'hotovo ✓ 😀' },
     { name: 'h.jpg', ...landscape, caption: '<b>tučně</b> a 1 < 2', shown: 'tučně a 1 < 2' },
     { name: 'i.jpg', ...landscape, caption: '' },
-    { name: 'j.jpg', ...landscape, caption: 'snímek 10' },
-    { name: 'k.jpg', ...landscape, caption: 'snímek 11' },
-    { name: 'l.jpg', ...landscape, caption: 'snímek 12' },
+    { name: 'a&amp;b.jpg', ...landscape, caption: 'snímek 10' },
+    { name: 'a&copy.jpg', ...landscape, caption: 'snímek 11' },
+    { name: 'back\\slash\ttab.jpg', ...landscape, exif: true,
+        caption: '<img src=x onerror=window.hacked=1> &amp; <b>' },
 ];
 const ALBUM_NAME = 'Dovolená na Šumavě ✓';
 
@@ -53,7 +55,8 @@ function makeAlbum(root, folderName, albumName, photos) {
     fs.mkdirSync(folder);
     const lines = [hex(albumName)];
     for (const p of photos)
-        lines.push([hex(p.name), ...p.thumb, ...p.photo, hex(p.caption)].join(' '));
+        lines.push([hex(p.name), ...p.thumb, ...p.photo, hex(p.caption), p.exif ? 'exif' : '']
+            .join(' '));
     const description = path.join(root, `${folderName}.txt`);
     fs.writeFileSync(description, lines.join('\n') + '\n');
     execFileSync(MAKE_TEST_ALBUM, [folder, path.join(root, 'program'), description]);
@@ -172,6 +175,7 @@ describe('an album of twelve photos', () => {
         await page.locator('#view img').nth(7).click();
         assert.equal(await page.locator('#bigphoto td.titulek b').textContent(), 'tučně');
         await page.locator('#bigphoto td.titulek img').click();
+        assert.equal(await page.evaluate(() => window.hacked), undefined, 'no caption runs script');
     });
 
     test('the overlay sits in the middle of the window', async () => {

@@ -219,15 +219,17 @@ TEST(ExifTexts, ShortTextsComeFromTheValueFieldAndAllAreTrimmed) {
         .entry(kIfd0, 305, tiff::kAscii, 0, "")
         .entry(kIfd0, 315, tiff::kAscii, 3, "AB ")
         .text(kIfd0, 306, "2021:01:01 00:00:00 \t\n")
-        // Without a NUL, at most count - 1 bytes are taken.
-        .entry(kIfd0, 270, tiff::kAscii, 8, "abcdefgh");
+        // Without a NUL, all count bytes are taken (a camera counting only the characters).
+        .entry(kIfd0, 270, tiff::kAscii, 8, "abcdefgh")
+        .entry(kExif, 36868, tiff::kAscii, 19, "2005:08:13 09:47:23");
     const TExif exif = readExifBytes(fileWithBlock(block));
     EXPECT_EQ(exif.Make, "EOS");
     EXPECT_EQ(exif.Model, "");
     EXPECT_EQ(exif.Software, "");
     EXPECT_EQ(exif.Artist, "AB");
     EXPECT_EQ(exif.DateTime, "2021:01:01 00:00:00");
-    EXPECT_EQ(exif.ImageDescription, "abcdefg");
+    EXPECT_EQ(exif.ImageDescription, "abcdefgh");
+    EXPECT_EQ(exif.DateTimeDigitized, "2005:08:13 09:47:23");
 }
 
 TEST(ExifTexts, UserCommentLosesItsCharacterCode) {

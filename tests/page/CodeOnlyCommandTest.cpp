@@ -99,10 +99,12 @@ TEST_F(CodeOnlyCommandTest, MissingStyleLeavesAnOlderColorCss) {
     EXPECT_TRUE(window.messages().empty());
 }
 
-TEST_F(CodeOnlyCommandTest, FailedCopyPassesSilently) {
+TEST_F(CodeOnlyCommandTest, FailedCopyOfTheStyleIsAnError) {
     std::filesystem::create_directory(output.file("color.css"));
-    run();
-    EXPECT_TRUE(window.messages().empty());
+    EXPECT_EQ(run().ending, Ending::Failed);
+    EXPECT_EQ(window.messages(),
+              std::vector<std::string>{"message Vistarel error ok: Cannot create file \"" +
+                                       output.file("color.css") + "\". Is a directory."});
     EXPECT_TRUE(exists("index.html"));
 }
 

@@ -45,6 +45,10 @@ QImage previewImage(const PhotoRecord& record) {
 
 } // namespace
 
+int CommentEditor::previewBoxWidth() const {
+    return imgKoment->width();
+}
+
 int CommentEditor::previewBoxHeight() const {
     return imgKoment->height();
 }
@@ -118,7 +122,7 @@ void CommentEditor::imgKomentClick() {
     if (!record)
         return;
     state_.captionsEdited = true;
-    record->caption = fieldToCaption(*mmKoment);
+    record->storeTypedCaption(fieldToCaption(*mmKoment));
     if (sbKomentare->value() < sbKomentare->maximum())
         sbKomentare->setValue(sbKomentare->value() + 1);
 }

@@ -25,7 +25,8 @@ public:
     // A new catalogue was loaded: back to the start state ("Obrázek 0/0", nothing shown).
     void resetToStart();
 
-    // Previews are made to fill this height.
+    // Previews are made to fit this box.
+    int previewBoxWidth() const;
     int previewBoxHeight() const;
 
 protected:

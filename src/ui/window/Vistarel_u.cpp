@@ -265,6 +265,7 @@ AlbumSettings TfVL::readSettings() const {
     settings.thumbQuality = look_.tbQNahled->value();
     settings.photoQuality = look_.tbQSnimek->value();
     settings.styleName = options_.cmbStyl->currentText().toStdString();
+    settings.previewWidth = commentEditor->previewBoxWidth();
     settings.previewHeight = commentEditor->previewBoxHeight();
     return settings;
 }

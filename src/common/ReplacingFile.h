@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vistarel {
+
+// Writes a file whole or not at all. The bytes go to a new hidden file beside the target
+// (".vistarel-*.tmp", a name no album file can have), which is flushed to the disk and
+// then renamed over the target: until commit() the target is untouched, and an entry that
+// is a link is replaced rather than written through. Every failure throws the program's
+// file error naming the target; the temporary file never outlives the object.
+class ReplacingFile {
+public:
+    explicit ReplacingFile(std::string target);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    void write(std::string_view bytes);
+    void commit();
+
+private:
+    std::string target_;
+    std::string temporary_; // empty once renamed
+    int fd_ = -1;
+};
+
+} // namespace vistarel

@@ -1,0 +1,57 @@
+// libFuzzer entry: every input is decoded as a photo and drawn into the three pictures of a
+// default build (album photo 800, thumbnail 100, preview inside 315 x 186). It decodes from
+// memory: the file path shares the decoder with it and would only add a file per input.
+// The program's errors are expected; a crash, a leak, a hang or a huge allocation is a
+// fault.
+#include "album/ImageScaling.h"
+#include "common/Error.h"
+#include "image/JpegDecoder.h"
+#include "image/LibjpegError.h"
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// A photo costs time in proportion to its pixels, up to the decoder's own cap; under the
+// fuzzer's instrumentation drawing is some 70 times slower than in the program, so a
+// large photo would be reported as slow without being a fault. Larger ones are skipped;
+// the pictures made from a photo are bounded whatever its shape.
+constexpr long long kLargestFuzzedPhoto = 4'000'000;
+
+long long declaredPixels(const std::string& bytes) {
+    vistarel::LibjpegObject<jpeg_decompress_struct> jpeg("JPEG");
+    jpeg.run([&] {
+        jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                     static_cast<unsigned long>(bytes.size()));
+        jpeg_read_header(&jpeg.info, TRUE);
+    });
+    return static_cast<long long>(jpeg.info.image_width) * jpeg.info.image_height;
+}
+
+vistarel::AlbumState defaultSizes() {
+    vistarel::AlbumState state;
+    state.photoSize = 800;
+    state.thumbSize = 100;
+    state.previewWidth = 315;
+    state.previewHeight = 186;
+    return state;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const vistarel::AlbumState state = defaultSizes();
+    vistarel::Raster photo;
+    vistarel::ScaledPictures pictures;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        if (declaredPixels(bytes) > kLargestFuzzedPhoto)
+            return 0;
+        vistarel::decodeJpegBytes(bytes, photo);
+        vistarel::renderScaled(photo, {}, vistarel::pictureSizes(photo.width, photo.height, state),
+                               pictures);
+    } catch (const vistarel::Error&) {
+    }
+    return 0;
+}
