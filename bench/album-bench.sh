@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Whole-album benchmark: vistarel-cli build over a folder of photos against djpeg's full-size
-# decodes of the same files (the floor: entropy decoding no scaling avoids), in one run.
+# Whole-album benchmark: vistarel-cli build over a folder of photos against libjpeg-turbo's
+# own full-size decodes of the same files (djpeg, one process per photo, on one core).
 #   usage: bench/album-bench.sh [--rounds N] [--small] PHOTO_DIR [BUILD_DIR]
 # Make the corpus with the shared bench-corpus script (--q95) first. Each round runs, one
-# after the other, djpeg on one core, the build on one core and the build on all cores;
-# the best time of each counts, so other load on the machine disturbs the figures little.
-# --small also builds 2,000 photos of 320x240 and reports the build's peak memory.
+# after the other, djpeg on one core, the build on one core (one worker) and the build on
+# all cores; the best time of each counts, so other load on the machine disturbs the figures
+# less. Then album_quality compares the last album's photos with the exact area average of
+# the full-size photos. --small also builds 2,000 photos of 320x240 and reports the peak
+# memory of that build.
 set -euo pipefail
 rounds=3 small=
 while [[ ${1:-} == --* ]]; do
@@ -31,6 +33,7 @@ measure() { # wall seconds, CPU seconds and peak RSS (KiB) of a command, from GN
 decode_all() { for f in "$@"; do djpeg -outfile /dev/null "$f"; done; }
 export -f decode_all
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 declare -A wall cpu rss
 keep() { # name wall cpu rss: the best time, the largest memory
     if [[ -z ${wall[$1]:-} ]] || awk -v a="$2" -v b="${wall[$1]}" 'BEGIN { exit !(a < b) }'; then
@@ -45,7 +48,7 @@ for ((round = 0; round < rounds; ++round)); do
     keep all $(measure "$cli" build "$photos" "$work/all" --yes)
 done
 
-echo "load before the quality pass: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "load average before the runs: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-28s %8s %8s %8s %10s %9s\n' "" "time s" "x djpeg" "CPU s" "peak MiB" "photos/s"
 row() {
     awk -v name="$1" -v w="${wall[$2]}" -v d="${wall[djpeg]}" -v c="${cpu[$2]}" \
