@@ -8,6 +8,7 @@
 // other load on the machine disturbs them little. Peak memory is reported against the
 // largest decoded picture.
 
+#include "album/DecodeScale.h"
 #include "album/ImageScaling.h"
 #include "common/FileSystem.h"
 #include "image/JpegEncoder.h"
@@ -65,22 +66,27 @@ double runDjpeg(const std::string& path) {
     return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
 }
 
-// One photo the way the build treats it: decode once, draw the three pictures in one sweep,
-// encode them, write the album photo and the thumbnail, keep the preview's bytes.
+// One photo the way the build treats it: decode once at the scale the pictures need, draw
+// the three pictures in one sweep, encode them, write the album photo and the thumbnail,
+// keep the preview's bytes.
 class Pipeline {
 public:
     explicit Pipeline(std::string outputFolder) : output_(std::move(outputFolder)) {
         state_.photoSize = 800;
         state_.thumbSize = 100;
+        state_.previewWidth = 315;
         state_.previewHeight = 186;
     }
 
     void run(const std::string& path, Timing& timing) {
         double start = cpuMilliseconds();
-        source_.loadFromFile(path);
+        source_.loadFromFile(path, [&](int width, int height) {
+            sizes_ = pictureSizes(width, height, state_);
+            return decodeScale(width, height, sizes_);
+        });
         timing.decode = std::min(timing.decode, millisecondsSince(start));
         start = cpuMilliseconds();
-        renderScaled(source_.picture(), pictures_, state_);
+        renderScaled(source_.picture(), source_.scale(), sizes_, pictures_);
         timing.render = std::min(timing.render, millisecondsSince(start));
         start = cpuMilliseconds();
         writeFileBytes(output_ + "photo.jpg", encodeJpeg(pictures_.photo, 80));
@@ -95,6 +101,7 @@ private:
     std::string output_;
     AlbumState state_;
     JpegImage source_;
+    PictureSizes sizes_;
     ScaledPictures pictures_;
     std::string preview_;
 };

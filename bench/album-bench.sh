@@ -1,27 +1,73 @@
 #!/usr/bin/env bash
-# Whole-album benchmark: vistarel-cli build over a folder of photos against the sum of
-# djpeg's full decodes of the same files, in one run, on one core.
-#   usage: bench/album-bench.sh PHOTO_DIR [CLI]
-# Make the corpus with the shared bench-corpus script (--q95) first.
+# Whole-album benchmark: vistarel-cli build over a folder of photos against libjpeg-turbo's
+# own full-size decodes of the same files (djpeg, one process per photo, on one core).
+#   usage: bench/album-bench.sh [--rounds N] [--small] PHOTO_DIR [BUILD_DIR]
+# Make the corpus with the shared bench-corpus script (--q95) first. Each round runs, one
+# after the other, djpeg on one core, the build on one core (one worker) and the build on
+# all cores; the best time of each counts, so other load on the machine disturbs the figures
+# less. Then album_quality compares the last album's photos with the exact area average of
+# the full-size photos. --small also builds 2,000 photos of 320x240 and reports the peak
+# memory of that build.
 set -euo pipefail
-photos=${1:?usage: album-bench.sh PHOTO_DIR [CLI]}
-cli=${2:-build/vistarel-cli}
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-count=$(find "$photos" -maxdepth 1 -iname '*.jpg' | wc -l)
+rounds=3 small=
+while [[ ${1:-} == --* ]]; do
+    case $1 in
+    --rounds) rounds=$2; shift 2 ;;
+    --small) small=1; shift ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+    esac
+done
+photos=${1:?usage: album-bench.sh [--rounds N] [--small] PHOTO_DIR [BUILD_DIR]}
+build=${2:-build}
+cli=$build/vistarel-cli
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+shopt -s nullglob nocaseglob
+files=("$photos"/*.jpg)
+(( ${#files[@]} > 0 )) || { echo "no photos in $photos" >&2; exit 1; }
 
-cpu_seconds() { # user + system CPU seconds of a command, from GNU time
-    /usr/bin/time -f '%U %S %M' "$@" 2>&1 >/dev/null | tail -n1
+measure() { # wall seconds, CPU seconds and peak RSS (KiB) of a command, from GNU time
+    /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" >/dev/null 2>&1
+    awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$work/time"
 }
+decode_all() { for f in "$@"; do djpeg -outfile /dev/null "$f"; done; }
+export -f decode_all
 
-read -r du ds _ < <(cpu_seconds taskset -c 1 bash -c \
-    'for f in "$1"/*.jpg "$1"/*.JPG; do [ -e "$f" ] && djpeg -outfile /dev/null "$f"; done' _ "$photos")
-read -r vu vs rss < <(cpu_seconds taskset -c 1 "$cli" build "$photos" "$out" --yes)
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+declare -A wall cpu rss
+keep() { # name wall cpu rss: the best time, the largest memory
+    if [[ -z ${wall[$1]:-} ]] || awk -v a="$2" -v b="${wall[$1]}" 'BEGIN { exit !(a < b) }'; then
+        wall[$1]=$2 cpu[$1]=$3
+    fi
+    (( ${rss[$1]:-0} > $4 )) || rss[$1]=$4
+}
+for ((round = 0; round < rounds; ++round)); do
+    keep djpeg $(measure taskset -c 1 bash -c 'decode_all "$@"' _ "${files[@]}")
+    rm -rf "$work/one" "$work/all" && mkdir "$work/one" "$work/all"
+    keep one $(measure taskset -c 1 "$cli" build "$photos" "$work/one" --yes)
+    keep all $(measure "$cli" build "$photos" "$work/all" --yes)
+done
 
-awk -v n="$count" -v du="$du" -v ds="$ds" -v vu="$vu" -v vs="$vs" -v rss="$rss" 'BEGIN {
-    d = du + ds; v = vu + vs
-    printf "photos: %d\n", n
-    printf "djpeg decodes: %.2f s CPU\n", d
-    printf "vistarel-cli build: %.2f s CPU, %.2f photos/s, peak RSS %.1f MiB\n", v, n / v, rss / 1024
-    printf "ratio: %.2f x djpeg\n", v / d
-}'
+echo "load average before the runs: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-28s %8s %8s %8s %10s %9s\n' "" "time s" "x djpeg" "CPU s" "peak MiB" "photos/s"
+row() {
+    awk -v name="$1" -v w="${wall[$2]}" -v d="${wall[djpeg]}" -v c="${cpu[$2]}" \
+        -v r="${rss[$2]}" -v n="${#files[@]}" 'BEGIN {
+        printf "%-28s %8.2f %8.2f %8.2f %10.1f %9.1f\n", name, w, w / d, c, r / 1024, n / w }'
+}
+row "djpeg full decode, 1 core" djpeg
+row "build, 1 core" one
+row "build, all cores ($(nproc))" all
+"$build/album_quality" "$photos" "$work/all"
+
+if [[ -n $small ]]; then
+    mkdir "$work/small" "$work/small-out"
+    djpeg -scale 1/4 "${files[0]}" | cjpeg -quality 90 >"$work/big.jpg"
+    jpegtran -crop 320x240+0+0 -outfile "$work/small/p0000.jpg" "$work/big.jpg"
+    for ((i = 1; i < 2000; ++i)); do
+        cp "$work/small/p0000.jpg" "$work/small/p$(printf %04d $i).jpg"
+    done
+    read -r w _ r < <(measure "$cli" build "$work/small" "$work/small-out" --yes)
+    awk -v w="$w" -v r="$r" 'BEGIN {
+        printf "2000 photos of 320x240, all cores: %.2f s, peak RSS %.1f MiB\n", w, r / 1024 }'
+fi

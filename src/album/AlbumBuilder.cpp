@@ -1,12 +1,16 @@
 #include "album/AlbumBuilder.h"
 
+#include "album/DecodeScale.h"
 #include "album/ExifPhotoData.h"
 #include "album/ImageScaling.h"
+#include "album/PhotoPipeline.h"
 #include "common/Error.h"
 #include "common/FileSystem.h"
 #include "common/Messages.h"
 #include "image/JpegEncoder.h"
 #include "image/JpegImage.h"
+
+#include <oneapi/tbb/enumerable_thread_specific.h>
 
 namespace vistarel {
 namespace {
@@ -37,10 +41,19 @@ private:
     int count_;
 };
 
+// A picture the encoder refuses is left out and reported when the photo is committed.
+std::optional<std::string> encodedOrNone(const Raster& picture, int quality) {
+    try {
+        return encodeJpeg(picture, quality);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
-// What a build works with for its whole run, reused for every photo so that the buffers
-// are allocated once.
+// What one worker works with, reused for every photo it makes so that the buffers are
+// allocated once per worker.
 struct AlbumBuilder::WorkObjects {
     JpegImage input;
     ScaledPictures pictures;
@@ -55,68 +68,93 @@ bool AlbumBuilder::buildPhotos(BuildOutcome& outcome) {
         showWarning(frontEnd_, "Výstupní složka neexistuje!");
         return false;
     }
-
-    WorkObjects objects;
     state_.stopRequested = false;
-    const int count = static_cast<int>(state_.catalogue.size());
-    outcome.photoCount = count;
+    outcome.photoCount = static_cast<int>(state_.catalogue.size());
     {
-        BuildDisplay display(frontEnd_, count);
-        for (int i = 0; i < count && !state_.stopRequested; ++i) {
-            PhotoRecord& record = state_.catalogue[static_cast<std::size_t>(i)];
-            try {
-                buildPhoto(record, objects, outcome);
-            } catch (...) {
-                throw namingPhoto(describeException(std::current_exception()),
-                                  settings_.inputFolder + record.fileName);
-            }
-            ++outcome.photosBuilt;
-            frontEnd_.setProgressPosition(i);
-            frontEnd_.processPendingEvents();
-        }
+        BuildDisplay display(frontEnd_, outcome.photoCount);
+        runPhotoLoop(outcome);
     }
     outcome.loopEnded = true;
     outcome.ending = state_.stopRequested ? Ending::Stopped : Ending::Done;
     return true;
 }
 
-void AlbumBuilder::buildPhoto(PhotoRecord& record, WorkObjects& objects, BuildOutcome& outcome) {
-    const std::string inputPath = settings_.inputFolder + record.fileName;
-    const std::string photoPath = settings_.outputFolder + record.fileName;
-
-    objects.input.loadFromFile(inputPath);
-    // All three pictures in one sweep over the decoded photo; each is stored and written at
-    // the point of the build where its pass belongs.
-    renderScaled(objects.input.picture(), objects.pictures, state_);
-
-    recordScaledSizes(objects.pictures, record);
-    writePicture(objects.pictures.photo, settings_.photoQuality, photoPath, outcome);
-    const ExifPhotoData exif = readExifPhotoData(inputPath);
-    stampFileDate(photoPath, exif.dateText);
-    record.caption = exif.caption;
-
-    writePicture(objects.pictures.thumbnail, settings_.thumbQuality,
-                 settings_.outputFolder + "sm_" + record.fileName, outcome);
-    record.previewJpeg = encoded(objects.pictures.preview, kPreviewQuality, outcome).value_or("");
+// Stop lets no new photo start; the photos in flight are still committed, in order.
+void AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
+    const int count = outcome.photoCount;
+    std::vector<std::string> inputPaths;
+    for (const PhotoRecord& record : state_.catalogue)
+        inputPaths.push_back(settings_.inputFolder + record.fileName);
+    tbb::enumerable_thread_specific<WorkObjects> workObjects;
+    PhotoPipeline pipeline(buildJobs(settings_.jobs), [&](int index, MadePhoto& made) {
+        makePhoto(inputPaths[static_cast<std::size_t>(index)], workObjects.local(), made);
+    });
+    for (int i = 0; i < count; ++i) {
+        while (pipeline.started() < count && pipeline.hasRoom() && !state_.stopRequested)
+            pipeline.startNext();
+        if (i == pipeline.started())
+            return;
+        const MadePhoto made = pipeline.takeNext(frontEnd_);
+        try {
+            commitPhoto(state_.catalogue[static_cast<std::size_t>(i)], made, outcome);
+        } catch (...) {
+            throw namingPhoto(describeException(std::current_exception()),
+                              inputPaths[static_cast<std::size_t>(i)]);
+        }
+        ++outcome.photosBuilt;
+        frontEnd_.setProgressPosition(i);
+        frontEnd_.processPendingEvents();
+    }
 }
 
-void AlbumBuilder::writePicture(const Raster& picture, int quality, const std::string& path,
+// One photo's work on a worker thread, step by step. Nothing here is seen by the user: the
+// calling thread commits the result.
+void AlbumBuilder::makePhoto(const std::string& inputPath, WorkObjects& objects,
+                             MadePhoto& made) const {
+    made.exif = readExifPhotoData(inputPath);
+    objects.input.loadFromFile(inputPath, [&](int width, int height) {
+        made.sizes = pictureSizes(width, height, state_);
+        return decodeScale(width, height, made.sizes);
+    });
+    renderScaled(objects.input.picture(), objects.input.scale(), made.sizes, objects.pictures,
+                 settings_.keepPreviews);
+    made.photoJpeg = encodedOrNone(objects.pictures.photo, settings_.photoQuality);
+    made.thumbnailJpeg = encodedOrNone(objects.pictures.thumbnail, settings_.thumbQuality);
+    if (settings_.keepPreviews)
+        made.previewJpeg = encodedOrNone(objects.pictures.preview, kPreviewQuality);
+}
+
+// Everything the user can see of one photo, on the calling thread, in the order a build
+// has always done it.
+void AlbumBuilder::commitPhoto(PhotoRecord& record, const MadePhoto& made, BuildOutcome& outcome) {
+    if (made.error)
+        std::rethrow_exception(made.error);
+    const std::string photoPath = settings_.outputFolder + record.fileName;
+    recordScaledSizes(made.sizes, record);
+    writePicture(made.photoJpeg, photoPath, outcome);
+    stampFileDate(photoPath, made.exif.dateText);
+    record.caption = made.exif.caption;
+    writePicture(made.thumbnailJpeg, settings_.outputFolder + "sm_" + record.fileName, outcome);
+    if (settings_.keepPreviews) {
+        wasEncoded(made.previewJpeg, outcome);
+        record.previewJpeg = made.previewJpeg.value_or("");
+    }
+}
+
+void AlbumBuilder::writePicture(const std::optional<std::string>& bytes, const std::string& path,
                                 BuildOutcome& outcome) {
-    if (const auto bytes = encoded(picture, quality, outcome))
+    if (wasEncoded(bytes, outcome))
         writeFileBytes(path, *bytes);
 }
 
-// A picture the encoder refuses is reported and left out; the build goes on with the next.
-std::optional<std::string> AlbumBuilder::encoded(const Raster& picture, int quality,
-                                                 BuildOutcome& outcome) {
-    try {
-        return encodeJpeg(picture, quality);
-    } catch (const Error&) {
-        frontEnd_.showMessage("Chyba při převodu BMP na JPEG", "Chyba", MessageIcon::Error,
-                              MessageButtons::Ok);
-        outcome.encodingFailed = true;
-        return std::nullopt;
-    }
+// True when the picture was encoded; otherwise tells the user, and the build goes on.
+bool AlbumBuilder::wasEncoded(const std::optional<std::string>& bytes, BuildOutcome& outcome) {
+    if (bytes)
+        return true;
+    frontEnd_.showMessage("Chyba při převodu BMP na JPEG", "Chyba", MessageIcon::Error,
+                          MessageButtons::Ok);
+    outcome.encodingFailed = true;
+    return false;
 }
 
 } // namespace vistarel

@@ -10,10 +10,12 @@
 
 namespace vistarel {
 
-struct Raster;
+struct MadePhoto;
 
 // The per-photo loop of the build: album photo, date stamp, caption, thumbnail and
-// preview for every photo of the catalogue, yielding to the front end after each.
+// preview for every photo of the catalogue. Photos are made on worker threads and
+// committed on the calling thread in catalogue order, yielding to the front end after each
+// and while it waits.
 class AlbumBuilder {
 public:
     AlbumBuilder(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd)
@@ -21,15 +23,18 @@ public:
 
     // False, with nothing changed, only when a folder is missing; true also when stopped.
     // Counts into the outcome as it goes. An error at a photo is thrown with the photo's
-    // path in its text, after the front end's build display has been ended.
+    // path in its text, after the front end's build display has been ended; no file of a
+    // later photo is written.
     bool buildPhotos(BuildOutcome& outcome);
 
 private:
     struct WorkObjects;
-    void buildPhoto(PhotoRecord& record, WorkObjects& objects, BuildOutcome& outcome);
-    void writePicture(const Raster& picture, int quality, const std::string& path,
+    void runPhotoLoop(BuildOutcome& outcome);
+    void makePhoto(const std::string& inputPath, WorkObjects& objects, MadePhoto& made) const;
+    void commitPhoto(PhotoRecord& record, const MadePhoto& made, BuildOutcome& outcome);
+    void writePicture(const std::optional<std::string>& bytes, const std::string& path,
                       BuildOutcome& outcome);
-    std::optional<std::string> encoded(const Raster& picture, int quality, BuildOutcome& outcome);
+    bool wasEncoded(const std::optional<std::string>& bytes, BuildOutcome& outcome);
 
     AlbumState& state_;
     const AlbumSettings& settings_;

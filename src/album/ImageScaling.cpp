@@ -20,10 +20,10 @@ int scaledSide(int side, int size, int reference) {
     return static_cast<int>(std::nearbyint(scaled));
 }
 
-void sizeByRule(const Raster& source, ScaleMode mode, const AlbumState& state, int& width,
-                int& height) {
-    width = source.width;
-    height = source.height;
+void sizeByRule(int sourceWidth, int sourceHeight, ScaleMode mode, const AlbumState& state,
+                int& width, int& height) {
+    width = sourceWidth;
+    height = sourceHeight;
     switch (mode) {
     case ScaleMode::Photo:
         if (width >= state.photoSize || height >= state.photoSize)
@@ -37,21 +37,21 @@ void sizeByRule(const Raster& source, ScaleMode mode, const AlbumState& state, i
         // photo would otherwise ask for a preview of gigabytes.
         fitToSize(width, height, state.previewHeight, true);
         if (width > state.previewWidth) {
-            width = source.width;
-            height = source.height;
+            width = sourceWidth;
+            height = sourceHeight;
             fitToSize(width, height, state.previewWidth, false);
         }
         break;
     }
 }
 
-void sizeForMode(const Raster& source, ScaleMode mode, const AlbumState& state, int& width,
-                 int& height) {
-    sizeByRule(source, mode, state, width, height);
+PictureSize sizeForMode(int sourceWidth, int sourceHeight, ScaleMode mode,
+                        const AlbumState& state) {
+    int width = 0, height = 0;
+    sizeByRule(sourceWidth, sourceHeight, mode, state, width, height);
     // A very long, thin photo can round a side down to nothing; one pixel keeps the
     // picture a valid JPEG and the page consistent with the file.
-    width = std::max(width, 1);
-    height = std::max(height, 1);
+    return {std::max(width, 1), std::max(height, 1)};
 }
 
 } // namespace
@@ -66,28 +66,31 @@ void fitToSize(int& width, int& height, int size, bool fitHeight) {
     }
 }
 
-void renderScaled(const Raster& source, ScaledPictures& pictures, const AlbumState& state) {
+PictureSizes pictureSizes(int width, int height, const AlbumState& state) {
+    return {sizeForMode(width, height, ScaleMode::Photo, state),
+            sizeForMode(width, height, ScaleMode::Thumbnail, state),
+            sizeForMode(width, height, ScaleMode::Preview, state)};
+}
+
+void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
+                  ScaledPictures& pictures, bool withPreview) {
     if (source.pixels.empty())
         throw Error("No picture to draw");
-    const std::pair<ScaleMode, Raster*> passes[] = {{ScaleMode::Photo, &pictures.photo},
-                                                    {ScaleMode::Thumbnail, &pictures.thumbnail},
-                                                    {ScaleMode::Preview, &pictures.preview}};
-    for (const auto& [mode, raster] : passes) {
-        int width = 0, height = 0;
-        sizeForMode(source, mode, state, width, height);
-        raster->resize(width, height);
-    }
+    pictures.photo.resize(sizes.photo.width, sizes.photo.height);
+    pictures.thumbnail.resize(sizes.thumbnail.width, sizes.thumbnail.height);
+    if (withPreview)
+        pictures.preview.resize(sizes.preview.width, sizes.preview.height);
     const Resampler::Job jobs[] = {{pictures.resamplers[0], pictures.photo},
                                    {pictures.resamplers[1], pictures.thumbnail},
                                    {pictures.resamplers[2], pictures.preview}};
-    Resampler::resampleTogether(source, jobs);
+    Resampler::resampleTogether(source, std::span(jobs, withPreview ? 3 : 2), scale);
 }
 
-void recordScaledSizes(const ScaledPictures& pictures, PhotoRecord& record) {
-    record.photoWidth = pictures.photo.width;
-    record.photoHeight = pictures.photo.height;
-    record.thumbWidth = pictures.thumbnail.width;
-    record.thumbHeight = pictures.thumbnail.height;
+void recordScaledSizes(const PictureSizes& sizes, PhotoRecord& record) {
+    record.photoWidth = sizes.photo.width;
+    record.photoHeight = sizes.photo.height;
+    record.thumbWidth = sizes.thumbnail.width;
+    record.thumbHeight = sizes.thumbnail.height;
 }
 
 } // namespace vistarel

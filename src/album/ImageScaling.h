@@ -14,6 +14,19 @@ enum class ScaleMode { Photo = 1, Thumbnail = 2, Preview = 3 };
 // the nearest integer with ties to even. Computed in extended precision.
 void fitToSize(int& width, int& height, int size, bool fitHeight);
 
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The sizes of a photo's three pictures, from the photo's full size and the state's sizes.
+struct PictureSizes {
+    PictureSize photo;
+    PictureSize thumbnail;
+    PictureSize preview;
+};
+PictureSizes pictureSizes(int width, int height, const AlbumState& state);
+
 // The three pictures of one photo. Buffers are kept for the next photo.
 struct ScaledPictures {
     Raster photo;
@@ -22,13 +35,13 @@ struct ScaledPictures {
     Resampler resamplers[3];
 };
 
-// Sizes each picture from the source and the state's sizes (the preview fitted inside the
-// preview box) and draws the source into it
-// (area average when shrinking, linear when enlarging), all three in one sweep down the
-// decoded photo.
-void renderScaled(const Raster& source, ScaledPictures& pictures, const AlbumState& state);
+// Draws the decoded photo (at full size, or decoded at the given scale) into pictures of the
+// given sizes (area average when shrinking, linear when enlarging), all in one sweep down
+// the decoded photo; the preview only when withPreview.
+void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
+                  ScaledPictures& pictures, bool withPreview = true);
 
 // Stores the album photo's and the thumbnail's sizes into the photo's record.
-void recordScaledSizes(const ScaledPictures& pictures, PhotoRecord& record);
+void recordScaledSizes(const PictureSizes& sizes, PhotoRecord& record);
 
 } // namespace vistarel

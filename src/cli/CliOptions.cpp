@@ -10,20 +10,23 @@ const char* const kCliUsage =
     "Usage:\n"
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
+    "                     [--jobs N]\n"
     "  vistarel-cli styles          lists the styles found beside the program\n"
     "  vistarel-cli --help | --version\n"
     "\n"
     "Makes a web photo album of the *.jpg photos of INPUT_DIR in OUTPUT_DIR: album photos,\n"
     "sm_ thumbnails, index.html and color.css. Defaults: --name Vistarel, --thumb 100x75,\n"
     "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
-    "Ctrl+C, SIGTERM and SIGHUP stop after the current photo and still write the page.\n";
+    "--jobs N makes at most N photos at once (default: one per hardware thread).\n"
+    "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
+    "the page.\n";
 
 namespace {
 
-std::optional<int> parseQuality(const std::string& text) {
+std::optional<int> parseNumber(const std::string& text, int lowest, int highest) {
     int value = -1;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || ptr != text.data() + text.size() || value < 0 || value > 100)
+    if (ec != std::errc() || ptr != text.data() + text.size() || value < lowest || value > highest)
         return std::nullopt;
     return value;
 }
@@ -35,6 +38,7 @@ CliParseResult usageError(const std::string& text) {
 CliParseResult parseBuild(const std::vector<std::string>& args) {
     CliOptions options;
     options.command = CliCommand::Build;
+    options.settings.keepPreviews = false; // a terminal never shows them
     std::vector<std::string> folders;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -59,10 +63,15 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
         } else if (arg == "--style") {
             s.styleName = value;
         } else if (arg == "--thumb-quality" || arg == "--photo-quality") {
-            const auto quality = parseQuality(value);
+            const auto quality = parseNumber(value, 0, 100);
             if (!quality)
                 return usageError(arg + " takes a whole number from 0 to 100");
             (arg == "--thumb-quality" ? s.thumbQuality : s.photoQuality) = *quality;
+        } else if (arg == "--jobs") {
+            const auto jobs = parseNumber(value, 1, 1024);
+            if (!jobs)
+                return usageError("--jobs takes a whole number from 1 to 1024");
+            s.jobs = *jobs;
         } else {
             return usageError("unknown option " + arg);
         }

@@ -19,6 +19,8 @@ struct AlbumSettings {
     // never be seen.
     int previewWidth = 315;
     int previewHeight = 186;
+    bool keepPreviews = true; // a build keeps previews only for a front end that shows them
+    int jobs = 0; // photos made at once: one per hardware thread, at most this when positive
 };
 
 } // namespace vistarel

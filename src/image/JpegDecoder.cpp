@@ -3,7 +3,12 @@
 #include "common/Error.h"
 #include "image/LibjpegError.h"
 
+#include <jerror.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace vistarel {
@@ -35,10 +40,13 @@ void checkSize(const jpeg_decompress_struct& info, const std::string& path) {
                     std::to_string(info.image_height) + " pixels)");
 }
 
-void chooseBestQuality(jpeg_decompress_struct& info) {
+void chooseBestQuality(jpeg_decompress_struct& info, const DecodeScaleChoice& choose) {
     info.out_color_space = isFourComponent(info.jpeg_color_space) ? JCS_CMYK : JCS_RGB;
-    info.scale_num = 1;
-    info.scale_denom = 1;
+    const int eighths =
+        choose ? choose(static_cast<int>(info.image_width), static_cast<int>(info.image_height))
+               : 8;
+    info.scale_num = static_cast<unsigned>(std::clamp(eighths, 1, 8));
+    info.scale_denom = 8;
     info.dct_method = JDCT_ISLOW;
     info.do_fancy_upsampling = TRUE;
     info.do_block_smoothing = TRUE;
@@ -68,10 +76,57 @@ void readCmykRows(Decompressor& jpeg, Raster& picture) {
     jpeg.run(read);
 }
 
-void decodeFrom(Decompressor& jpeg, Raster& picture) {
+// Feeds libjpeg from a file in large blocks. Its Huffman decoder takes a faster path while
+// enough bytes are buffered, and libjpeg's own stdio source refills only 4 KB at a time.
+struct FileSource {
+    static constexpr std::size_t kBlock = 1024 * 1024;
+    jpeg_source_mgr manager{};
+    std::FILE* file;
+    std::unique_ptr<JOCTET[]> buffer = std::make_unique_for_overwrite<JOCTET[]>(kBlock);
+
+    explicit FileSource(std::FILE* input) : file(input) {
+        manager.init_source = [](j_decompress_ptr) {};
+        manager.fill_input_buffer = [](j_decompress_ptr info) { return self(info).fill(info); };
+        manager.skip_input_data = [](j_decompress_ptr info, long count) {
+            self(info).skip(info, count);
+        };
+        manager.resync_to_restart = jpeg_resync_to_restart;
+        manager.term_source = [](j_decompress_ptr) {};
+    }
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    static FileSource& self(j_decompress_ptr info) {
+        return *reinterpret_cast<FileSource*>(info->src);
+    }
+    // At the end of the file libjpeg is given an end-of-image marker, as its stdio source
+    // does, so a cut file decodes with a warning.
+    boolean fill(j_decompress_ptr info) {
+        std::size_t count = std::fread(buffer.get(), 1, kBlock, file);
+        if (count == 0) {
+            WARNMS(info, JWRN_JPEG_EOF);
+            buffer[0] = 0xFF;
+            buffer[1] = JPEG_EOI;
+            count = 2;
+        }
+        manager.next_input_byte = buffer.get();
+        manager.bytes_in_buffer = count;
+        return TRUE;
+    }
+    void skip(j_decompress_ptr info, long count) {
+        while (count > static_cast<long>(manager.bytes_in_buffer)) {
+            count -= static_cast<long>(manager.bytes_in_buffer);
+            fill(info);
+        }
+        manager.next_input_byte += count;
+        manager.bytes_in_buffer -= static_cast<std::size_t>(count);
+    }
+};
+
+PhotoScale decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoice& choose) {
     jpeg.run([&] { jpeg_read_header(&jpeg.info, TRUE); });
     checkSize(jpeg.info, jpeg.path);
-    chooseBestQuality(jpeg.info);
+    chooseBestQuality(jpeg.info, choose);
     jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
     const int width = static_cast<int>(jpeg.info.output_width);
     const int height = static_cast<int>(jpeg.info.output_height);
@@ -85,17 +140,21 @@ void decodeFrom(Decompressor& jpeg, Raster& picture) {
     else
         readRgbRows(jpeg, picture);
     // The trailer after the last row is not read: nothing there changes the picture.
+    return {static_cast<int>(jpeg.info.image_width), static_cast<int>(jpeg.info.image_height),
+            static_cast<int>(jpeg.info.scale_num)};
 }
 
 } // namespace
 
-void decodeJpegFile(const std::string& path, Raster& picture) {
+PhotoScale decodeJpegFile(const std::string& path, Raster& picture,
+                          const DecodeScaleChoice& choose) {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw cannotOpenFile(path, errno);
+    FileSource source(file.get());
     Decompressor jpeg(path);
-    jpeg.run([&] { jpeg_stdio_src(&jpeg.info, file.get()); });
-    decodeFrom(jpeg, picture);
+    jpeg.info.src = &source.manager;
+    return decodeFrom(jpeg, picture, choose);
 }
 
 void decodeJpegBytes(const std::string& bytes, Raster& picture) {
@@ -104,7 +163,7 @@ void decodeJpegBytes(const std::string& bytes, Raster& picture) {
         jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(bytes.data()),
                      static_cast<unsigned long>(bytes.size()));
     });
-    decodeFrom(jpeg, picture);
+    decodeFrom(jpeg, picture, {});
 }
 
 } // namespace vistarel

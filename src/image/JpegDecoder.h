@@ -2,6 +2,7 @@
 
 #include "image/Raster.h"
 
+#include <functional>
 #include <string>
 
 namespace vistarel {
@@ -10,10 +11,17 @@ namespace vistarel {
 // header could otherwise ask for many gigabytes.
 inline constexpr long long kMaxDecodedPixels = 200'000'000;
 
-// Decodes a JPEG file at full size and best quality into 24-bit RGB. Grayscale, CMYK and
-// YCCK files are converted to RGB. Throws Error naming the path when the file cannot be
-// opened or libjpeg cannot decode it; damage libjpeg can work around only warns.
-void decodeJpegFile(const std::string& path, Raster& picture);
+// Picks the scale M/8 (M from 1 to 8) to decode a photo of the given stored size at; the
+// decoded picture is then ceil(width * M / 8) x ceil(height * M / 8), libjpeg's rounding.
+using DecodeScaleChoice = std::function<int(int width, int height)>;
+
+// Decodes a JPEG file at best quality into 24-bit RGB, at full size or at the scale that
+// choose picks once the header is read (libjpeg's DCT scaling: the pixels never decoded
+// cost nothing). Grayscale, CMYK and YCCK files are converted to RGB. Throws Error naming
+// the path when the file cannot be opened or libjpeg cannot decode it; damage libjpeg can
+// work around only warns. Returns where the picture lies on the photo.
+PhotoScale decodeJpegFile(const std::string& path, Raster& picture,
+                          const DecodeScaleChoice& choose = {});
 // The same for JPEG bytes held in memory (a kept preview).
 void decodeJpegBytes(const std::string& bytes, Raster& picture);
 

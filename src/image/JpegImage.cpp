@@ -1,12 +1,10 @@
 #include "image/JpegImage.h"
 
-#include "image/JpegDecoder.h"
-
 namespace vistarel {
 
-void JpegImage::loadFromFile(const std::string& path) {
+void JpegImage::loadFromFile(const std::string& path, const DecodeScaleChoice& choose) {
     try {
-        decodeJpegFile(path, picture_);
+        scale_ = decodeJpegFile(path, picture_, choose);
     } catch (...) {
         picture_ = Raster();
         throw;

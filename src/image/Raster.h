@@ -1,15 +1,29 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace vistarel {
+
+// Leaves the bytes a vector grows by uninitialised: a picture is written in full right after
+// it is sized, and zeroing megabytes first would only cost time.
+template <class T> struct UninitialisedAllocator : std::allocator<T> {
+    UninitialisedAllocator() noexcept = default;
+    template <class U> UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <class U> void construct(U* place) noexcept { ::new (static_cast<void*>(place)) U; }
+    template <class U, class Value> void construct(U* place, Value&& value) {
+        ::new (static_cast<void*>(place)) U(std::forward<Value>(value));
+    }
+};
 
 // An in-memory 24-bit picture: rows of R, G, B bytes, top row first, no padding.
 struct Raster {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> pixels; // width * height * 3 bytes
+    std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>> pixels; // width * height * 3
 
     void resize(int newWidth, int newHeight) {
         width = newWidth;
@@ -20,6 +34,15 @@ struct Raster {
     const std::uint8_t* row(int y) const {
         return pixels.data() + static_cast<std::size_t>(y) * width * 3;
     }
+};
+
+// Where a decoded picture lies on the photo it shows. A decode at the scale M/8 makes M pixels
+// of every 8 x 8 block, each 8/M photo pixels wide, and rounds their count up: the last column
+// and row of the picture can reach past the photo's edge.
+struct PhotoScale {
+    int photoWidth = 0; // the photo's stored size; 0 when the picture is the photo itself
+    int photoHeight = 0;
+    int eighths = 8;
 };
 
 } // namespace vistarel

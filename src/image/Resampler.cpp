@@ -5,33 +5,38 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <numeric>
 
 namespace vistarel {
 
 namespace {
 
 // Every weight fits 16 bits: area weights are at most the target length, which is
-// below the source length.
+// below the source length; from a source decoded at a smaller scale at most 8 times the
+// target length, which is then held below this.
+constexpr int kMaxRowsFromScaled = 8191;
 constexpr std::uint32_t kLinearUnit = 1u << 15;
 // 255 times this many rows still fits the 16-bit row sums.
 constexpr int kMaxRowsPerSum = 257;
-// Keeps 255 x unit (at most 255 x 65535) within the 32-bit accumulator.
+// Keeps 255 x unit (at most 255 x 65535, or 255 x 65535 x 8 for a scaled source, the
+// photo being at most 65535 rows high) within the 32-bit accumulator.
 constexpr int kMaxSourceRows = 65535;
 
-// Target pixel t spans [t*source, (t+1)*source) and source pixel s spans
-// [s*target, (s+1)*target) in units of 1/(source*target) of the axis, so every
-// coverage is an exact integer and each target pixel's coverages sum to source.
-void computeArea(int source, int target, AxisWeights& axis) {
-    axis.unit = static_cast<std::uint32_t>(source);
+// Target pixel t spans [t*targetPixel, (t+1)*targetPixel) and source pixel s spans
+// [s*sourcePixel, (s+1)*sourcePixel) in common units (for a source at full size,
+// 1/(source*target) of the axis), so every coverage is an exact integer and each target
+// pixel's coverages sum to targetPixel.
+void computeArea(long long targetPixel, long long sourcePixel, int target, AxisWeights& axis) {
+    axis.unit = static_cast<std::uint32_t>(targetPixel);
     for (int t = 0; t < target; ++t) {
-        long long begin = static_cast<long long>(t) * source;
-        long long end = begin + source;
-        int firstSource = static_cast<int>(begin / target);
-        int lastSource = static_cast<int>((end - 1) / target);
+        const long long begin = t * targetPixel;
+        const long long end = begin + targetPixel;
+        const auto firstSource = static_cast<int>(begin / sourcePixel);
+        const auto lastSource = static_cast<int>((end - 1) / sourcePixel);
         axis.first.push_back(firstSource);
         for (int s = firstSource; s <= lastSource; ++s) {
-            long long overlap = std::min(end, static_cast<long long>(s + 1) * target) -
-                                std::max(begin, static_cast<long long>(s) * target);
+            const long long overlap =
+                std::min(end, (s + 1) * sourcePixel) - std::max(begin, s * sourcePixel);
             axis.weights.push_back(static_cast<std::uint32_t>(overlap));
         }
         axis.offset.push_back(static_cast<int>(axis.weights.size()));
@@ -115,25 +120,33 @@ std::uint8_t toByte(float value) {
 
 } // namespace
 
-void AxisWeights::compute(int sourceLength, int targetLength) {
+void AxisWeights::compute(int sourceLength, int targetLength, int photoLength, int eighths) {
     first.clear();
     weights.clear();
     offset.assign(1, 0);
-    if (targetLength < sourceLength)
-        computeArea(sourceLength, targetLength, *this);
-    else
+    if (eighths != 8 && photoLength > 0) {
+        // On the photo's axis a target pixel is photoLength/targetLength photo pixels long
+        // and a source pixel 8/eighths; both times targetLength * eighths.
+        const int common = std::gcd(eighths, 8);
+        computeArea(static_cast<long long>(photoLength) * eighths / common,
+                    8LL * targetLength / common, targetLength, *this);
+    } else if (targetLength < sourceLength) {
+        computeArea(sourceLength, targetLength, targetLength, *this);
+    } else {
         computeLinear(sourceLength, targetLength, *this);
+    }
 }
 
-void Resampler::prepare(const Raster& source, const Raster& target) {
-    if (source.height > kMaxSourceRows)
+void Resampler::prepare(const Raster& source, const Raster& target, const PhotoScale& scale) {
+    if (source.height > kMaxSourceRows ||
+        (scale.eighths != 8 && target.height > kMaxRowsFromScaled))
         throw Error("Picture is too tall to resample");
-    columns_.compute(source.width, target.width);
-    rows_.compute(source.height, target.height);
-    const double scale = 1.0 / (static_cast<double>(columns_.unit) * rows_.unit);
+    columns_.compute(source.width, target.width, scale.photoWidth, scale.eighths);
+    rows_.compute(source.height, target.height, scale.photoHeight, scale.eighths);
+    const double normalise = 1.0 / (static_cast<double>(columns_.unit) * rows_.unit);
     columnWeights_.resize(columns_.weights.size());
     for (std::size_t i = 0; i < columns_.weights.size(); ++i)
-        columnWeights_[i] = static_cast<float>(columns_.weights[i] * scale);
+        columnWeights_[i] = static_cast<float>(columns_.weights[i] * normalise);
     accumulator_.resize(static_cast<std::size_t>(source.width) * 3);
     rowSum_.resize(accumulator_.size());
     floatRow_.resize(accumulator_.size());
@@ -182,18 +195,19 @@ void Resampler::filterRow(std::uint8_t* targetRow, int targetWidth) const {
     }
 }
 
-void Resampler::resample(const Raster& source, Raster& target) {
-    prepare(source, target);
+void Resampler::resample(const Raster& source, Raster& target, const PhotoScale& scale) {
+    prepare(source, target, scale);
     for (int y = 0; y < target.height; ++y) {
         accumulateRows(source, y);
         filterRow(target.row(y), target.width);
     }
 }
 
-void Resampler::resampleTogether(const Raster& source, std::span<const Job> jobs) {
+void Resampler::resampleTogether(const Raster& source, std::span<const Job> jobs,
+                                 const PhotoScale& scale) {
     std::vector<int> nextRow(jobs.size(), 0);
     for (const Job& job : jobs)
-        job.resampler.prepare(source, job.target);
+        job.resampler.prepare(source, job.target, scale);
     for (;;) {
         std::size_t chosen = jobs.size();
         for (std::size_t k = 0; k < jobs.size(); ++k) {

@@ -11,15 +11,18 @@ namespace vistarel {
 // The source pixels that make one target pixel along one axis, with integer weights
 // that sum to `unit` for every target pixel. Shrinking: each target pixel is the
 // coverage-weighted average of the source pixels it covers; the weights are the exact
-// overlaps. Enlarging: linear interpolation between the two nearest source pixel
-// centres, in 16-bit fixed point.
+// overlaps, also for a source decoded at a scale M/8 (its pixels then lie on the photo's
+// axis as PhotoScale says). Enlarging: linear interpolation between the two nearest source
+// pixel centres, in 16-bit fixed point.
 struct AxisWeights {
     std::vector<int> first;  // per target index: first source index
     std::vector<int> offset; // per target index: start in weights; one extra at the end
     std::vector<std::uint32_t> weights;
     std::uint32_t unit = 1;
 
-    void compute(int sourceLength, int targetLength);
+    // photoLength is the photo's length along the axis when the source was decoded at
+    // eighths/8 of it.
+    void compute(int sourceLength, int targetLength, int photoLength = 0, int eighths = 8);
 };
 
 // Draws a picture at another size, separably: for each target row the covered source
@@ -29,8 +32,9 @@ struct AxisWeights {
 class Resampler {
 public:
     // Fills target (already sized) from source; both must be non-empty and the source at
-    // most 65535 rows high.
-    void resample(const Raster& source, Raster& target);
+    // most 65535 rows high. A source decoded at a smaller scale than 8/8 must be at least
+    // as large as the target, which must be at most 8191 rows high.
+    void resample(const Raster& source, Raster& target, const PhotoScale& scale = {});
 
     // Fills several targets from one source in a single sweep down it: the target rows
     // are made in the order of the last source row they need, so the rows one target
@@ -40,13 +44,14 @@ public:
         Resampler& resampler;
         Raster& target;
     };
-    static void resampleTogether(const Raster& source, std::span<const Job> jobs);
+    static void resampleTogether(const Raster& source, std::span<const Job> jobs,
+                                 const PhotoScale& scale = {});
 
 private:
     int lastSourceRow(int targetRow) const {
         return rows_.first[targetRow] + (rows_.offset[targetRow + 1] - rows_.offset[targetRow]) - 1;
     }
-    void prepare(const Raster& source, const Raster& target);
+    void prepare(const Raster& source, const Raster& target, const PhotoScale& scale);
     void accumulateRows(const Raster& source, int targetRow);
     void filterRow(std::uint8_t* targetRow, int targetWidth) const;
 

@@ -1,4 +1,5 @@
 #include "album/BuildCommand.h"
+#include "album/PhotoPipeline.h"
 
 #include "common/FileSystem.h"
 #include "image/JpegDecoder.h"
@@ -74,6 +75,12 @@ struct AlbumBuild : ::testing::Test {
         for (const char* name : names)
             state.catalogue.push_back(PhotoRecord{name, {}, 0, 0, 0, 0, {}});
     }
+    static std::string name(int i) { return "p" + std::to_string(i) + ".jpg"; }
+    void loadNumbered(int count) {
+        state.catalogue.clear();
+        for (int i = 0; i < count; ++i)
+            state.catalogue.push_back(PhotoRecord{name(i), {}, 0, 0, 0, 0, {}});
+    }
     std::string page() const { return readFileBytes(output + "index.html"); }
     BuildOutcome build() { return runBuildCommand(state, window.settings, window); }
 };
@@ -144,35 +151,45 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyle) {
     EXPECT_EQ(window.progressPosition, 3);
 }
 
-TEST_F(AlbumBuild, StopFinishesTheCurrentPhotoAndStillWritesThePage) {
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
-        writePhoto(input + name, 120, 90, "2010:05:05 05:05:05", name);
-    load({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
-    state.catalogue[3].caption = "typed before";
-    // The first yield comes before any photo; the third follows photo 1.
-    window.onProcessEvents = [&](int count) {
-        if (count == 3)
-            state.stopRequested = true;
-    };
-    const BuildOutcome built = build();
+TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
+    const int count = 8;
+    for (int i = 0; i < count; ++i)
+        writePhoto(input + name(i), 120, 90, "2010:05:05 05:05:05", name(i));
+    for (int jobs : {1, 2}) {
+        SCOPED_TRACE(jobs);
+        window.settings.outputFolder = output = dir.subfolder("out" + std::to_string(jobs));
+        window.settings.jobs = jobs;
+        loadNumbered(count);
+        state.catalogue[count - 1].caption = "typed before";
+        window.progressPosition = -1;
+        window.onProcessEvents = [&](int) {
+            if (window.progressPosition == 1)
+                state.stopRequested = true;
+        };
+        const BuildOutcome built = build();
 
-    EXPECT_EQ(built.ending, Ending::Stopped);
-    EXPECT_EQ(built.photosBuilt, 2);
-    EXPECT_TRUE(fileExists(output + "b.jpg"));
-    EXPECT_TRUE(fileExists(output + "sm_b.jpg"));
-    EXPECT_FALSE(fileExists(output + "c.jpg"));
-    EXPECT_EQ(state.catalogue[1].caption, "b.jpg");
-    EXPECT_TRUE(state.catalogue[2].previewJpeg.empty());
-    EXPECT_EQ(state.catalogue[3].caption, "typed before");
-    EXPECT_FALSE(state.catalogue[3].captionFromExif);
-    // Walking on in the comment editor keeps a caption from EXIF text; a changed one is markup.
-    state.catalogue[1].storeTypedCaption("b.jpg");
-    EXPECT_TRUE(state.catalogue[1].captionFromExif);
-    state.catalogue[1].storeTypedCaption("<b>b</b>");
-    EXPECT_FALSE(state.catalogue[1].captionFromExif);
-    EXPECT_EQ(window.progressPosition, 1);
-    EXPECT_NE(page().find("d.jpg"), std::string::npos);
-    EXPECT_TRUE(fileExists(output + "color.css"));
+        // Photo 1 was committed; each worker had two photos in flight.
+        const int done = 2 + 2 * buildJobs(jobs) - 1;
+        EXPECT_EQ(built.ending, Ending::Stopped);
+        EXPECT_EQ(built.photosBuilt, done);
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(fileExists(output + name(i)), i < done) << i;
+            EXPECT_EQ(fileExists(output + "sm_" + name(i)), i < done) << i;
+        }
+        EXPECT_EQ(state.catalogue[done - 1].caption, name(done - 1));
+        EXPECT_TRUE(state.catalogue[done].previewJpeg.empty());
+        EXPECT_EQ(state.catalogue[count - 1].caption, "typed before");
+        EXPECT_FALSE(state.catalogue[count - 1].captionFromExif);
+        // Walking on in the comment editor keeps a caption from EXIF text; a changed one is
+        // markup.
+        state.catalogue[done - 1].storeTypedCaption(name(done - 1));
+        EXPECT_TRUE(state.catalogue[done - 1].captionFromExif);
+        state.catalogue[done - 1].storeTypedCaption("<b>b</b>");
+        EXPECT_FALSE(state.catalogue[done - 1].captionFromExif);
+        EXPECT_EQ(window.progressPosition, done - 1);
+        EXPECT_NE(page().find(name(count - 1)), std::string::npos);
+        EXPECT_TRUE(fileExists(output + "color.css"));
+    }
 }
 
 TEST_F(AlbumBuild, StopBeforeTheFirstPhotoProcessesNone) {
@@ -207,23 +224,31 @@ TEST_F(AlbumBuild, RefusalsChangeNothing) {
 }
 
 TEST_F(AlbumBuild, ACorruptPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
-    writePhoto(input + "a.jpg", 80, 60, "", "");
-    writeFileBytes(input + "b.jpg", "this is no photo");
-    writePhoto(input + "c.jpg", 80, 60, "", "");
-    load({"a.jpg", "b.jpg", "c.jpg"});
-    const BuildOutcome built = build();
+    const int count = 6;
+    for (int i = 0; i < count; ++i)
+        writePhoto(input + name(i), 80, 60, "", "");
+    writeFileBytes(input + name(1), "this is no photo");
+    for (int jobs : {1, 2}) {
+        SCOPED_TRACE(jobs);
+        window.settings.outputFolder = output = dir.subfolder("out" + std::to_string(jobs));
+        window.settings.jobs = jobs;
+        window.calls.clear();
+        loadNumbered(count);
+        const BuildOutcome built = build();
 
-    EXPECT_EQ(built.ending, Ending::Failed);
-    EXPECT_FALSE(built.loopEnded) << "the comment editor is not handed the photos";
-    EXPECT_EQ(built.error.rfind(input + "b.jpg: ", 0), 0u) << built.error;
-    EXPECT_TRUE(fileExists(output + "a.jpg"));
-    EXPECT_FALSE(fileExists(output + "c.jpg"));
-    EXPECT_FALSE(fileExists(output + "index.html"));
-    EXPECT_FALSE(fileExists(output + "color.css"));
-    ASSERT_EQ(window.messages().size(), 1u);
-    const std::string message = window.messages().front();
-    EXPECT_EQ(message.rfind("message Vistarel error ok: " + input + "b.jpg", 0), 0u) << message;
-    EXPECT_FALSE(window.buildRunning);
+        EXPECT_EQ(built.ending, Ending::Failed);
+        EXPECT_FALSE(built.loopEnded) << "the comment editor is not handed the photos";
+        EXPECT_EQ(built.error.rfind(input + name(1) + ": ", 0), 0u) << built.error;
+        EXPECT_TRUE(fileExists(output + name(0)));
+        for (int i = 1; i < count; ++i)
+            EXPECT_FALSE(fileExists(output + name(i)) || fileExists(output + "sm_" + name(i))) << i;
+        EXPECT_FALSE(fileExists(output + "index.html"));
+        EXPECT_FALSE(fileExists(output + "color.css"));
+        ASSERT_EQ(window.messages().size(), 1u);
+        const std::string message = window.messages().front();
+        EXPECT_EQ(message.rfind("message Vistarel error ok: " + input + name(1), 0), 0u) << message;
+        EXPECT_FALSE(window.buildRunning);
+    }
 }
 
 TEST_F(AlbumBuild, RunningOutOfMemoryEndsTheBuildNamingThePhotoAndRestoresTheButtons) {
@@ -244,11 +269,27 @@ TEST_F(AlbumBuild, RunningOutOfMemoryEndsTheBuildNamingThePhotoAndRestoresTheBut
     EXPECT_FALSE(fileExists(output + "index.html"));
 }
 
-TEST_F(AlbumBuild, DemoPhotosKeepTheirCzechCaptions) {
-    writeDemoPhotos(input, 0.1);
-    for (const auto& photo : demoPhotos())
-        state.catalogue.push_back(PhotoRecord{photo.fileName, {}, 0, 0, 0, 0, {}});
-    build();
-    for (std::size_t i = 0; i < demoPhotos().size(); ++i)
-        EXPECT_EQ(state.catalogue[i].caption, demoPhotos()[i].caption);
+// The workers finish photos in any order and share nothing; none of that may show.
+TEST_F(AlbumBuild, EveryJobCountWritesTheSameAlbumAsOneJob) {
+    writeDemoPhotos(input, 0.4);
+    window.settings.photoSizeText = "320x240"; // most photos are decoded smaller
+    std::vector<std::string> oneJob;
+    for (int jobs : {1, 2}) {
+        SCOPED_TRACE(jobs);
+        window.settings.jobs = jobs;
+        state.catalogue.clear();
+        for (const auto& photo : demoPhotos())
+            state.catalogue.push_back(PhotoRecord{photo.fileName, {}, 0, 0, 0, 0, {}});
+        ASSERT_EQ(build().ending, Ending::Done);
+        std::vector<std::string> album{page()};
+        for (const std::string& file : listFilesWithExtension(output, ".jpg"))
+            album.push_back(file + ": " + readFileBytes(output + file));
+        for (std::size_t i = 0; i < demoPhotos().size(); ++i) {
+            EXPECT_EQ(state.catalogue[i].caption, demoPhotos()[i].caption);
+            album.push_back(state.catalogue[i].previewJpeg);
+        }
+        if (oneJob.empty())
+            oneJob = album;
+        EXPECT_TRUE(album == oneJob) << "the album differs from the one-job build's";
+    }
 }

@@ -1,4 +1,5 @@
 #include "album/ImageScaling.h"
+#include "album/DecodeScale.h"
 
 #include "TestPhotos.h"
 
@@ -59,7 +60,7 @@ protected:
     }
     static Raster photo(int width, int height) { return testing::makeTestRaster(width, height, 4); }
     std::string sizes(int width, int height) {
-        renderScaled(photo(width, height), pictures, state);
+        renderScaled(photo(width, height), {}, pictureSizes(width, height, state), pictures);
         auto text = [](const Raster& r) {
             return std::to_string(r.width) + "x" + std::to_string(r.height);
         };
@@ -84,9 +85,29 @@ TEST_F(RenderScaled, SizesEachPictureByItsRule) {
     PhotoRecord record;
     EXPECT_EQ(sizes(50, 40), "50x40 100x80 232x186") << "the photo is never enlarged";
     EXPECT_EQ(pictures.photo.pixels, photo(50, 40).pixels) << "same size, same pixels";
-    recordScaledSizes(pictures, record);
+    recordScaledSizes(pictureSizes(50, 40, state), record);
     EXPECT_EQ(record.photoWidth * 1000 + record.photoHeight, 50 * 1000 + 40);
     EXPECT_EQ(record.thumbWidth * 1000 + record.thumbHeight, 100 * 1000 + 80);
+}
+
+TEST_F(RenderScaled, DecodesAtTheSmallestScaleTwiceTheLargestPicture) {
+    const struct {
+        int width, height, eighths;
+    } cases[] = {
+        {6028, 3391, 3}, // the album photo, 800 x 450, is the largest picture
+        {2056, 3088, 5}, // upright: 533 x 800
+        {3200, 2400, 4}, // exactly twice at 4/8
+        {3199, 2399, 4}, // libjpeg rounds 1599.5 up to 1600
+        {3197, 2397, 5}, // 1598.5 rounds up to 1599 at 4/8, one short
+        {8000, 1000, 2}, // a panorama: 800 x 100
+        {1600, 1200, 8}, // the album photo is half the photo
+        {1000, 750, 8},  // more than half
+        {50, 40, 8},     // the thumbnail and preview enlarge
+        {16, 12, 8},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(decodeScale(c.width, c.height, pictureSizes(c.width, c.height, state)), c.eighths)
+            << c.width << "x" << c.height;
 }
 
 } // namespace

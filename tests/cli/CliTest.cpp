@@ -91,6 +91,7 @@ TEST(CliArguments, UsageErrorsHelpAndVersion) {
                                                 {"build", "only-one"},
                                                 {"build", "a", "b", "c"},
                                                 {"build", "a", "b", "--thumb-quality", "101"},
+                                                {"build", "a", "b", "--jobs", "0"},
                                                 {"build", "a", "b", "--name"},
                                                 {"build", "a", "b", "--colour", "red"},
                                                 {"styles", "x"}})
@@ -98,7 +99,8 @@ TEST(CliArguments, UsageErrorsHelpAndVersion) {
 }
 
 TEST(CliArguments, FoldersGetASeparatorAndDefaultsAreTheWindows) {
-    const auto parsed = parseCliArguments({"build", "in", "out/", "--photo", "1024x768"});
+    const auto parsed =
+        parseCliArguments({"build", "in", "out/", "--photo", "1024x768", "--jobs", "3"});
     ASSERT_TRUE(parsed.options);
     const AlbumSettings& s = parsed.options->settings;
     EXPECT_EQ(s.inputFolder, "in/");
@@ -108,6 +110,8 @@ TEST(CliArguments, FoldersGetASeparatorAndDefaultsAreTheWindows) {
     EXPECT_EQ(s.photoSizeText, "1024x768");
     EXPECT_EQ(s.thumbQuality, 60);
     EXPECT_EQ(s.photoQuality, 80);
+    EXPECT_EQ(s.jobs, 3);
+    EXPECT_FALSE(s.keepPreviews) << "a terminal shows no previews";
     EXPECT_FALSE(parsed.options->answerYes);
 }
 

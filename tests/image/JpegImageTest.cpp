@@ -1,6 +1,7 @@
 #include "image/JpegImage.h"
 #include "image/JpegDecoder.h"
 #include "image/JpegEncoder.h"
+#include "image/Resampler.h"
 
 #include "TempFolder.h"
 #include "TestPhotos.h"
@@ -68,6 +69,28 @@ TEST(JpegImage, DecodesProgressiveFilesLikeBaseline) {
     baseline.loadFromFile(folder.file("b.jpg"));
     progressive.loadFromFile(folder.file("p.jpg"));
     EXPECT_EQ(progressive.picture().pixels, baseline.picture().pixels);
+}
+
+TEST(JpegImage, DecodesAtTheChosenScaleRoundingUp) {
+    TempFolder folder;
+    testing::writeTestJpeg(folder.file("in.jpg"), 203, 157);
+    JpegImage full;
+    full.loadFromFile(folder.file("in.jpg"));
+    for (int eighths = 1; eighths <= 8; ++eighths) {
+        JpegImage image;
+        image.loadFromFile(folder.file("in.jpg"), [&](int width, int height) {
+            EXPECT_EQ(width * 1000 + height, 203157) << "the stored size";
+            return eighths;
+        });
+        ASSERT_EQ(image.width(), (203 * eighths + 7) / 8);
+        ASSERT_EQ(image.height(), (157 * eighths + 7) / 8);
+        EXPECT_EQ(image.scale().photoWidth * 1000 + image.scale().photoHeight, 203157);
+        EXPECT_EQ(image.scale().eighths, eighths);
+        Raster reference;
+        reference.resize(image.width(), image.height());
+        resampleInto(full.picture(), reference);
+        EXPECT_LT(testing::meanDifference(image.picture(), reference), 8.0) << eighths << "/8";
+    }
 }
 
 TEST(EncodeJpeg, WritesBaselineColourJfifAtTheQuality) {

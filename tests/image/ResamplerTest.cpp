@@ -20,8 +20,13 @@ Raster randomRaster(int width, int height, unsigned seed) {
 
 // How much source pixel s contributes to target pixel t along one axis, computed
 // directly: shrinking takes the covered share of the target's span, enlarging is a tent
-// around the target centre mapped into the source (clamped at the edges).
-double contribution(int s, int t, int source, int target) {
+// around the target centre mapped into the source (clamped at the edges). A source decoded
+// at eighths/8 of a photo photo pixels long has pixels 8/eighths photo pixels wide.
+double contribution(int s, int t, int source, int target, int photo, int eighths) {
+    if (eighths < 8) {
+        const double k = static_cast<double>(photo) / target, p = 8.0 / eighths;
+        return std::max(std::min((s + 1) * p, (t + 1) * k) - std::max(s * p, t * k), 0.0) / k;
+    }
     double k = static_cast<double>(source) / target;
     if (target < source) {
         double overlap = std::min(s + 1.0, (t + 1) * k) - std::max(static_cast<double>(s), t * k);
@@ -31,7 +36,7 @@ double contribution(int s, int t, int source, int target) {
     return std::max(0.0, 1.0 - std::abs(centre - s));
 }
 
-Raster slowReference(const Raster& source, int width, int height) {
+Raster slowReference(const Raster& source, int width, int height, const PhotoScale& scale) {
     Raster out;
     out.resize(width, height);
     for (int ty = 0; ty < height; ++ty)
@@ -39,11 +44,14 @@ Raster slowReference(const Raster& source, int width, int height) {
             for (int c = 0; c < 3; ++c) {
                 double sum = 0;
                 for (int sy = 0; sy < source.height; ++sy) {
-                    double wy = contribution(sy, ty, source.height, height);
+                    double wy = contribution(sy, ty, source.height, height, scale.photoHeight,
+                                             scale.eighths);
                     if (wy == 0)
                         continue;
                     for (int sx = 0; sx < source.width; ++sx)
-                        sum += wy * contribution(sx, tx, source.width, width) *
+                        sum += wy *
+                               contribution(sx, tx, source.width, width, scale.photoWidth,
+                                            scale.eighths) *
                                source.row(sy)[sx * 3 + c];
                 }
                 out.row(ty)[tx * 3 + c] = static_cast<std::uint8_t>(std::lround(sum));
@@ -53,6 +61,7 @@ Raster slowReference(const Raster& source, int width, int height) {
 
 struct SizeCase {
     int sourceWidth, sourceHeight, targetWidth, targetHeight;
+    PhotoScale scale{}; // the source decoded at eighths/8 of a photo
 };
 
 class ResamplerAgainstReference : public ::testing::TestWithParam<SizeCase> {};
@@ -64,24 +73,27 @@ TEST_P(ResamplerAgainstReference, EveryChannelWithinOne) {
         Raster target;
         target.resize(size.targetWidth, size.targetHeight);
         Resampler resampler;
-        resampler.resample(source, target);
-        Raster expected = slowReference(source, size.targetWidth, size.targetHeight);
+        resampler.resample(source, target, size.scale);
+        Raster expected = slowReference(source, size.targetWidth, size.targetHeight, size.scale);
         for (std::size_t i = 0; i < expected.pixels.size(); ++i)
             ASSERT_LE(std::abs(int(target.pixels[i]) - int(expected.pixels[i])), 1)
                 << "byte " << i << " seed " << seed;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, ResamplerAgainstReference,
-                         ::testing::Values(SizeCase{37, 23, 5, 4}, SizeCase{100, 80, 33, 27},
-                                           SizeCase{7, 5, 3, 2}, SizeCase{5, 5, 1, 1},
-                                           SizeCase{301, 203, 2, 1}, SizeCase{1000, 3, 7, 3},
-                                           SizeCase{1, 9, 1, 3}, // shrinking
-                                           SizeCase{1, 1, 5, 5}, SizeCase{2, 2, 7, 3},
-                                           SizeCase{3, 7, 10, 20},
-                                           SizeCase{50, 40, 232, 186}, // enlarging
-                                           SizeCase{10, 3, 4, 9}, SizeCase{1, 1, 1, 1},
-                                           SizeCase{9, 9, 9, 9})); // mixed and unchanged
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ResamplerAgainstReference,
+    ::testing::Values(SizeCase{37, 23, 5, 4}, SizeCase{100, 80, 33, 27}, SizeCase{7, 5, 3, 2},
+                      SizeCase{5, 5, 1, 1}, SizeCase{301, 203, 2, 1}, SizeCase{1000, 3, 7, 3},
+                      SizeCase{1, 9, 1, 3}, // shrinking
+                      SizeCase{1, 1, 5, 5}, SizeCase{2, 2, 7, 3}, SizeCase{3, 7, 10, 20},
+                      SizeCase{50, 40, 232, 186}, // enlarging
+                      SizeCase{10, 3, 4, 9}, SizeCase{1, 1, 1, 1},
+                      SizeCase{9, 9, 9, 9}, // mixed and unchanged
+                      // decoded smaller, the last pixels past the edge
+                      SizeCase{77, 59, 31, 23, {203, 157, 3}}, SizeCase{7, 6, 3, 2, {13, 11, 4}},
+                      SizeCase{251, 6, 100, 3, {401, 9, 5}},
+                      SizeCase{87, 85, 40, 41, {99, 97, 7}}));
 
 TEST(Resampler, SameSizeCopiesExactly) {
     Raster source = randomRaster(13, 11, 7);

@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (declaredPixels(bytes) > kLargestFuzzedPhoto)
             return 0;
         vistarel::decodeJpegBytes(bytes, photo);
-        vistarel::renderScaled(photo, pictures, state);
+        vistarel::renderScaled(photo, {}, vistarel::pictureSizes(photo.width, photo.height, state),
+                               pictures);
     } catch (const vistarel::Error&) {
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 #include "TestPhotos.h"
+#include "album/PhotoPipeline.h"
 #include "common/FileSystem.h"
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/LayoutScale.h"
@@ -124,6 +125,8 @@ private:
     std::unique_ptr<TempFolder> album_;
     std::string input_, output_;
     void loadPhotos(TfVL& window, int count);
+    int loadPhotosForLongBuild(TfVL& window);
+    void atThirdYieldBeforeFirstPhoto(TfVL& window, std::function<void()> act);
 };
 
 void tst_MainWindow::initTestCase() {
@@ -552,19 +555,43 @@ void tst_MainWindow::loadBuildAndCodeOnly() {
     QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 0/0"));
 }
 
+// Stop and closing reach the build while a photo is being made: the first photo is large,
+// and two yields come before the photos start. The photos in flight are finished; with one
+// photo more than can be in flight, the last is never started.
+int tst_MainWindow::loadPhotosForLongBuild(TfVL& window) {
+    const int count = 2 * buildJobs(0) + 1;
+    loadPhotos(window, count);
+    vistarel::testing::writeTestJpeg(input_ + "p0.jpg", 4000, 3000);
+    return count;
+}
+
+void tst_MainWindow::atThirdYieldBeforeFirstPhoto(TfVL& window, std::function<void()> act) {
+    auto yields = std::make_shared<int>(0);
+    atEveryYield(&window, [this, &window, yields, act] {
+        if (!window.buildRunning())
+            return false;
+        if (exists(output_ + "p0.jpg"))
+            return true;
+        if (++*yields < 3)
+            return false;
+        act();
+        return true;
+    });
+}
+
 void tst_MainWindow::stopDuringBuild() {
     TfVL window;
     window.show();
-    loadPhotos(window, 3);
-    atEveryYield(&window, [&] {
-        if (!exists(output_ + "sm_p0.jpg"))
-            return false;
+    const int count = loadPhotosForLongBuild(window);
+    bool stopped = false;
+    atThirdYieldBeforeFirstPhoto(window, [&] {
         QTest::mouseClick(control<QWidget>(window, "btnStop"), Qt::LeftButton);
-        return true;
+        stopped = true;
     });
     QTest::mouseClick(control<QWidget>(window, "btnVytvoritAlbum"), Qt::LeftButton);
+    QVERIFY(stopped);
     QVERIFY(exists(output_ + "p0.jpg"));
-    QVERIFY(!exists(output_ + "p1.jpg"));
+    QVERIFY(!exists(output_ + "p" + std::to_string(count - 1) + ".jpg"));
     QVERIFY(exists(output_ + "index.html"));
     QVERIFY(!window.buildRunning());
     QVERIFY(control<QWidget>(window, "btnVytvoritAlbum")->isVisible());
@@ -591,19 +618,16 @@ void tst_MainWindow::buildErrorGivesButtonsBack() {
 void tst_MainWindow::closeDuringBuildStopsThenCloses() {
     TfVL window;
     window.show();
-    loadPhotos(window, 3);
+    const int count = loadPhotosForLongBuild(window);
     bool stillOpenAfterClose = false;
-    atEveryYield(&window, [&] {
-        if (!exists(output_ + "sm_p0.jpg"))
-            return false;
+    atThirdYieldBeforeFirstPhoto(window, [&] {
         window.close();
         stillOpenAfterClose = window.isVisible();
-        return true;
     });
     QTest::mouseClick(control<QWidget>(window, "btnVytvoritAlbum"), Qt::LeftButton);
     QVERIFY(stillOpenAfterClose);
     QVERIFY(!window.isVisible());
-    QVERIFY(!exists(output_ + "p1.jpg"));
+    QVERIFY(!exists(output_ + "p" + std::to_string(count - 1) + ".jpg"));
     QVERIFY(exists(output_ + "index.html"));
     QVERIFY(DialogHook::instance().shownMessages().size() == 1); // only the load's notice
 }
