@@ -134,6 +134,7 @@ void AlbumBuilder::commitPhoto(PhotoRecord& record, const MadePhoto& made, Build
     writePicture(made.photoJpeg, photoPath, outcome);
     stampFileDate(photoPath, made.exif.dateText);
     record.caption = made.exif.caption;
+    record.captionFromExif = true; // the page shows it as text, not markup
     writePicture(made.thumbnailJpeg, settings_.outputFolder + "sm_" + record.fileName, outcome);
     if (settings_.keepPreviews) {
         wasEncoded(made.previewJpeg, outcome);
