@@ -4,54 +4,38 @@
 
 using namespace vistarel;
 
-namespace {
-
-TEST(PhotoLine, PiecesInLoaderOrder) {
-    PhotoRecord r;
-    r.fileName = "IMG_0042.JPG";
-    r.thumbWidth = 100;
-    r.thumbHeight = 75;
-    r.photoWidth = 800;
-    r.photoHeight = 600;
-    r.caption = "Na horách";
-    EXPECT_EQ(photoLine(r), "      loadPic('IMG_0042.JPG' , 100 , 75 , 800 , 600 , 'Na horách');");
-    r.caption.clear();
-    r.thumbWidth = -1;
-    EXPECT_EQ(photoLine(r), "      loadPic('IMG_0042.JPG' , -1 , 75 , 800 , 600 , '');");
-    r.caption = "<b>";
+TEST(PhotoLine, PiecesInLoaderOrderAndTheCaptionEscapedByWhereItCameFrom) {
+    PhotoRecord r{"IMG 1.JPG", "<b>Na horách</b>", 800, 600, 100, 75, {}};
+    EXPECT_EQ(photoLine(r),
+              "      loadPic('IMG 1.JPG' , 100 , 75 , 800 , 600 , '<b>Na horách<\\/b>');");
     r.captionFromExif = true;
-    EXPECT_EQ(photoLine(r), "      loadPic('IMG_0042.JPG' , -1 , 75 , 800 , 600 , '&lt;b&gt;');");
+    EXPECT_EQ(photoLine(r), "      loadPic('IMG 1.JPG' , 100 , 75 , 800 , 600 , "
+                            "'&lt;b&gt;Na horách&lt;/b&gt;');");
 }
 
-struct Case {
-    const char* text;
-    const char* caption;     // as a typed caption comes out
-    const char* exifCaption; // as a caption read from EXIF comes out
-    const char* fileName;    // as the file name comes out
-};
-
-const Case kCases[] = {
-    {"plain Czech žluťoučký \"quoted\" <br> & more", "plain Czech žluťoučký \"quoted\" <br> & more",
-     "plain Czech žluťoučký \"quoted\" &lt;br&gt; &amp; more",
-     "plain Czech žluťoučký \"quoted\" <br> %26 more"},
-    {"C:\\fotky\\", "C:\\\\fotky\\\\", "C:\\\\fotky\\\\", "C:%5Cfotky%5C"},
-    {"it's Jan's", "it&#39;s Jan&#39;s", "it&#39;s Jan&#39;s", "it&#39;s Jan&#39;s"},
-    {"a </script> b <</b>", "a <\\/script> b <<\\/b>", "a &lt;/script&gt; b &lt;&lt;/b&gt;",
-     "a <\\/script> b <<\\/b>"},
-    {"one\r\ntwo\rthree\nfour\n\r", "one<br>two<br>three<br>four<br><br>",
-     "one<br>two<br>three<br>four<br><br>", "one%0D%0Atwo%0Dthree%0Afour%0A%0D"},
-    {"100% #1?x=y", "100% #1?x=y", "100% #1?x=y", "100%25 %231%3Fx=y"},
-    {"\\'", "\\\\&#39;", "\\\\&#39;", "%5C&#39;"},
-    {"a&amp;b a&copy \t\x1B\x7F", "a&amp;b a&copy \t\x1B\x7F", "a&amp;amp;b a&amp;copy \t\x1B\x7F",
-     "a%26amp;b a%26copy %09%1B%7F"},
-};
-
+// Each text ends in an apostrophe-delimited script string and from there in an attribute.
 TEST(PhotoLine, EscapingRules) {
-    for (const auto& c : kCases) {
-        EXPECT_EQ(escapeCaption(c.text), c.caption) << c.text;
-        EXPECT_EQ(escapeExifCaption(c.text), c.exifCaption) << c.text;
-        EXPECT_EQ(escapeFileName(c.text), c.fileName) << c.text;
+    struct Row {
+        const char* text;
+        const char* caption;     // as a typed caption comes out
+        const char* exifCaption; // as a caption read from EXIF comes out
+        const char* fileName;    // as the file name comes out
+    };
+    const Row rows[] = {
+        {"žluť \"q\" <br> & x", "žluť \"q\" <br> & x", "žluť \"q\" &lt;br&gt; &amp; x",
+         "žluť \"q\" <br> %26 x"},
+        {"C:\\f\\", "C:\\\\f\\\\", "C:\\\\f\\\\", "C:%5Cf%5C"},
+        {"it's", "it&#39;s", "it&#39;s", "it&#39;s"},
+        {"a </script> <</b>", "a <\\/script> <<\\/b>", "a &lt;/script&gt; &lt;&lt;/b&gt;",
+         "a <\\/script> <<\\/b>"},
+        {"1\r\n2\r3\n4\n\r", "1<br>2<br>3<br>4<br><br>", "1<br>2<br>3<br>4<br><br>",
+         "1%0D%0A2%0D3%0A4%0A%0D"},
+        {"100% #1?x=y", "100% #1?x=y", "100% #1?x=y", "100%25 %231%3Fx=y"},
+        {"\\'", "\\\\&#39;", "\\\\&#39;", "%5C&#39;"},
+        {"a&amp; \t\x1B\x7F", "a&amp; \t\x1B\x7F", "a&amp;amp; \t\x1B\x7F", "a%26amp; %09%1B%7F"}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(escapeCaption(row.text), row.caption) << row.text;
+        EXPECT_EQ(escapeExifCaption(row.text), row.exifCaption) << row.text;
+        EXPECT_EQ(escapeFileName(row.text), row.fileName) << row.text;
     }
 }
-
-} // namespace
