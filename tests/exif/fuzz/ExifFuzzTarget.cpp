@@ -4,33 +4,17 @@
 #include "exif/Exif.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
-namespace {
-
-const std::string& inputPath() {
-    static const std::string path = "/tmp/vistarel_fuzz_exif_" + std::to_string(getpid());
-    return path;
-}
-
-bool writeInput(const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(inputPath().c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (!writeInput(data, size))
+    static const std::string path = "/tmp/vistarel_fuzz_exif_" + std::to_string(getpid());
+    if (!std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), size))
         return 0;
     vistarel::TExif exif;
     try {
-        exif.ReadFromFile(inputPath());
+        exif.ReadFromFile(path);
     } catch (const vistarel::Error&) {
     }
     return 0;
