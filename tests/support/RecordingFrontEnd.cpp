@@ -1,35 +1,18 @@
 #include "RecordingFrontEnd.h"
 
 namespace vistarel::testing {
-namespace {
-
-const char* iconName(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information:
-        return "information";
-    case MessageIcon::Question:
-        return "question";
-    case MessageIcon::Warning:
-        return "warning";
-    case MessageIcon::Error:
-        return "error";
-    }
-    return "?";
-}
-
-} // namespace
 
 MessageAnswer RecordingFrontEnd::showMessage(const std::string& text, const std::string& title,
                                              MessageIcon icon, MessageButtons buttons) {
+    static const char* const kIcons[] = {"information", "question", "warning", "error"};
     const bool yesNo = buttons == MessageButtons::YesNo;
-    calls.push_back("message " + title + " " + iconName(icon) + (yesNo ? " yes/no: " : " ok: ") +
-                    text);
+    calls.push_back("message " + title + " " + kIcons[static_cast<int>(icon)] +
+                    (yesNo ? " yes/no: " : " ok: ") + text);
     if (!yesNo)
         return MessageAnswer::Ok;
-    if (answers.empty())
-        return MessageAnswer::No;
-    const auto answer = answers.front();
-    answers.pop_front();
+    const auto answer = answers.empty() ? MessageAnswer::No : answers.front();
+    if (!answers.empty())
+        answers.pop_front();
     return answer;
 }
 
@@ -46,20 +29,16 @@ void RecordingFrontEnd::setProgressPosition(int position) {
 }
 
 void RecordingFrontEnd::processPendingEvents() {
-    ++processEventsCount;
     if (onProcessEvents)
-        onProcessEvents(processEventsCount);
-}
-
-void RecordingFrontEnd::setSwatch(int index, std::uint32_t colour) {
-    swatches[index] = colour;
-    calls.push_back("swatch " + std::to_string(index) + " " + std::to_string(colour));
+        onProcessEvents(++processEventsCount);
+    else
+        ++processEventsCount;
 }
 
 std::vector<std::string> RecordingFrontEnd::messages() const {
     std::vector<std::string> out;
     for (const auto& call : calls)
-        if (call.rfind("message ", 0) == 0)
+        if (call.starts_with("message "))
             out.push_back(call);
     return out;
 }

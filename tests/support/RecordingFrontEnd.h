@@ -25,7 +25,7 @@ struct RecordingFrontEnd : FrontEnd, StyleEditorView {
     int progressPosition = -1;
     int processEventsCount = 0;
     std::string styleRows[18];
-    std::map<int, std::uint32_t> swatches;
+    std::map<int, std::uint32_t> swatches; // set by the style commands, not recorded in calls
 
     MessageAnswer showMessage(const std::string& text, const std::string& title, MessageIcon icon,
                               MessageButtons buttons) override;
@@ -35,7 +35,7 @@ struct RecordingFrontEnd : FrontEnd, StyleEditorView {
 
     std::string styleRow(int row) const override { return styleRows[row]; }
     void setStyleRow(int row, const std::string& value) override { styleRows[row] = value; }
-    void setSwatch(int index, std::uint32_t colour) override;
+    void setSwatch(int index, std::uint32_t colour) override { swatches[index] = colour; }
 
     // Only the message lines, in order.
     std::vector<std::string> messages() const;
