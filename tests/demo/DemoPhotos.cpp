@@ -1,5 +1,7 @@
 #include "DemoPhotos.h"
 
+#include "common/Cp1250.h"
+
 #include "ExifBytes.h"
 #include "TestPhotos.h"
 
@@ -24,23 +26,12 @@ const std::vector<DemoPhoto>& demoPhotos() {
 
 namespace {
 
+// The demo texts stay in the basic plane, one UTF-16 unit per character.
 std::u16string toUtf16(const std::string& utf8) {
     std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        char32_t cp;
-        int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        cp = len == 1 ? c : c & (0xFF >> (len + 1));
-        for (int k = 1; k < len; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += len;
-        out += static_cast<char16_t>(cp); // the demo texts stay in the basic plane
-    }
+    for (std::size_t i = 0; i < utf8.size();)
+        out += static_cast<char16_t>(decodeUtf8(utf8, i).value());
     return out;
-}
-
-std::vector<std::uint8_t> toBytes(const std::string& text) {
-    return {text.begin(), text.end()};
 }
 
 } // namespace
@@ -60,7 +51,8 @@ void writeDemoPhotos(const std::string& folder, double scale) {
         }
         TestPhotoOptions options;
         options.seed = seed++;
-        options.segments.push_back({0xE1, toBytes(exifPayload(exif))});
+        const std::string payload = exifPayload(exif);
+        options.segments.push_back({0xE1, {payload.begin(), payload.end()}});
         const int width = std::max(1, static_cast<int>(std::lround(photo.width * scale)));
         const int height = std::max(1, static_cast<int>(std::lround(photo.height * scale)));
         writeTestJpeg(folder + photo.fileName, width, height, options);
