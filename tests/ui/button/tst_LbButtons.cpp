@@ -12,21 +12,17 @@ using namespace vistarel;
 namespace {
 
 const QColor kFace{0xC0, 0xC0, 0xC0};
-const QColor kStripColours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
 
-LbButtonLook plainLook() {
+// Solid 16 × 16 cells (normal, disabled, down, hot: red, green, blue, yellow), each with a
+// magenta bottom-left pixel, the colour the painter makes transparent.
+LbButtonLook look(int cells = 0) {
     LbButtonLook look;
     look.color = kFace;
     look.font.setPixelSize(12);
-    return look;
-}
-
-// Solid 16 × 16 cells (normal, disabled, down, hot), each with a magenta bottom-left pixel,
-// the colour the painter makes transparent.
-LbButtonLook withGlyph(LbButtonLook look, int cells) {
     look.glyph = QImage(16 * cells, 16, QImage::Format_RGB32);
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
     for (int i = 0; i < cells; ++i) {
-        QPainter(&look.glyph).fillRect(16 * i, 0, 16, 16, kStripColours[i]);
+        QPainter(&look.glyph).fillRect(16 * i, 0, 16, 16, colours[i]);
         look.glyph.setPixelColor(16 * i, 15, Qt::magenta);
     }
     look.numGlyphs = cells;
@@ -48,33 +44,27 @@ QRect boxOf(const QImage& image, const QColor& colour) {
 class tst_LbButtons : public QObject {
     Q_OBJECT
 private slots:
-    // The face: the hot colour mixed in by eighths of the fade level (halves round up), the
-    // down colour over it, never hot when disabled.
-    void faceColour_data() {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<bool>("down");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QColor>("face");
-        QTest::newRow("full") << 8 << false << true << QColor(214, 230, 248);
-        QTest::newRow("half") << 4 << false << true << QColor(112, 125, 140);
-        QTest::newRow("one step") << 1 << false << true << QColor(36, 46, 58);
-        QTest::newRow("none") << 0 << false << true << QColor(10, 20, 31);
-        QTest::newRow("disabled") << 8 << false << false << QColor(10, 20, 31);
-        QTest::newRow("down") << 8 << true << true << QColor(0x80, 0x00, 0x40);
-    }
+    // The hot colour mixed in by eighths of the fade level (halves round up), the down
+    // colour over it, never hot when disabled.
     void faceColour() {
-        QFETCH(int, level);
-        QFETCH(bool, down);
-        QFETCH(bool, enabled);
-        QFETCH(QColor, face);
-        LbButtonLook look = plainLook();
-        look.color = QColor(10, 20, 31);
-        look.hotTrackColor = QColor(214, 230, 248);
-        look.colorWhenDown = QColor(0x80, 0x00, 0x40);
-        look.fadeLevel = level;
-        look.down = down;
-        look.enabled = enabled;
-        QCOMPARE(renderLbButton(QSize(60, 23), look).pixelColor(30, 3), face);
+        const struct {
+            int level;
+            bool down, enabled;
+            QColor face;
+        } rows[] = {
+            {8, false, true, QColor(214, 230, 248)}, {4, false, true, QColor(112, 125, 140)},
+            {1, false, true, QColor(36, 46, 58)},    {0, false, true, QColor(10, 20, 31)},
+            {8, false, false, QColor(10, 20, 31)},   {8, true, true, QColor(128, 0, 64)}};
+        for (const auto& row : rows) {
+            LbButtonLook face = look();
+            face.color = QColor(10, 20, 31);
+            face.hotTrackColor = QColor(214, 230, 248);
+            face.colorWhenDown = QColor(128, 0, 64);
+            face.fadeLevel = row.level;
+            face.down = row.down;
+            face.enabled = row.enabled;
+            QCOMPARE(renderLbButton(QSize(60, 23), face).pixelColor(30, 3), row.face);
+        }
     }
 
     // 32 bands; band i starts at row i of a 31-row area, and the last one lies outside it.
@@ -92,172 +82,124 @@ private slots:
         for (int band = 0; band < 31; ++band)
             QCOMPARE(image.pixelColor(2, 3 + band), gradientBandColor(start, end, band));
         QCOMPARE(image.pixelColor(1, 34).alpha(), 0);
-        QCOMPARE(image.pixelColor(3, 10).alpha(), 0);
-
-        // The modern face runs from the light colour to the hot one in the middle and back.
-        LbButtonLook look = plainLook();
-        look.style = bsModern;
-        look.hotTrackColor = QColor(0xD6, 0xE6, 0xF8);
-        look.fadeLevel = 8;
-        const QImage modern = renderLbButton(QSize(100, 140), look);
-        QCOMPARE(modern.pixelColor(50, 2), look.lightColor);
-        QCOMPARE(modern.pixelColor(50, 35), look.hotTrackColor);
-        QCOMPARE(modern.pixelColor(50, 137),
-                 gradientBandColor(look.hotTrackColor, look.lightColor, 30));
     }
 
-    // The strip's image for the state, where the layout puts it, a pixel lower and to the
-    // right while pressed; a missing image falls back to the first.
-    void glyphImageFollowsState_data() {
-        QTest::addColumn<int>("cells");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("down");
-        QTest::addColumn<bool>("hot");
-        QTest::addColumn<QColor>("shown");
-        QTest::addColumn<QPoint>("at");
-        QTest::newRow("normal") << 4 << true << false << false << QColor(Qt::red) << QPoint(4, 7);
-        QTest::newRow("disabled") << 4 << false << false << false << QColor(Qt::green)
-                                  << QPoint(4, 7);
-        QTest::newRow("down") << 4 << true << true << false << QColor(Qt::blue) << QPoint(5, 8);
-        QTest::newRow("hot") << 4 << true << false << true << QColor(Qt::yellow) << QPoint(4, 7);
-        QTest::newRow("down wins over hot")
-            << 4 << true << true << true << QColor(Qt::blue) << QPoint(5, 8);
-        QTest::newRow("disabled and down: drawn up")
-            << 4 << false << true << false << QColor(Qt::green) << QPoint(4, 7);
-        QTest::newRow("hot without hot image")
-            << 3 << true << false << true << QColor(Qt::red) << QPoint(4, 7);
-        QTest::newRow("one image, disabled")
-            << 1 << false << false << false << QColor(Qt::red) << QPoint(4, 7);
-    }
+    // The strip's image for the state, a pixel lower and to the right while pressed; a
+    // disabled button is drawn up; a missing image falls back to the first.
     void glyphImageFollowsState() {
-        QFETCH(int, cells);
-        QFETCH(bool, enabled);
-        QFETCH(bool, down);
-        QFETCH(bool, hot);
-        QFETCH(QColor, shown);
-        QFETCH(QPoint, at);
-        LbButtonLook look = withGlyph(plainLook(), cells);
-        look.enabled = enabled;
-        look.down = down;
-        look.hot = hot;
-        look.colorWhenDown = Qt::darkRed;
-        const QImage image = renderLbButton(QSize(40, 30), look);
-        QCOMPARE(boxOf(image, shown), QRect(at, QSize(16, 16)));
-        QCOMPARE(image.pixelColor(at + QPoint(0, 15)), enabled && down ? Qt::darkRed : kFace);
+        const struct {
+            int cells;
+            bool enabled, down, hot;
+            QColor shown;
+        } rows[] = {{4, true, false, false, Qt::red}, {4, false, false, false, Qt::green},
+                    {4, true, true, false, Qt::blue}, {4, true, false, true, Qt::yellow},
+                    {4, true, true, true, Qt::blue},  {4, false, true, false, Qt::green},
+                    {3, true, false, true, Qt::red},  {1, false, false, false, Qt::red}};
+        for (const auto& row : rows) {
+            LbButtonLook state = look(row.cells);
+            state.enabled = row.enabled;
+            state.down = row.down;
+            state.hot = row.hot;
+            state.colorWhenDown = Qt::darkRed;
+            const QImage image = renderLbButton(QSize(40, 30), state);
+            const QPoint at = row.enabled && row.down ? QPoint(5, 8) : QPoint(4, 7);
+            QCOMPARE(boxOf(image, row.shown), QRect(at, QSize(16, 16)));
+            QCOMPARE(image.pixelColor(at + QPoint(0, 15)),
+                     state.down && row.enabled ? Qt::darkRed : kFace);
+        }
     }
 
-    void disabledCaptionIsGrey() {
-        LbButtonLook look = plainLook();
-        look.font.setPixelSize(20);
-        look.caption = "HHHH";
-        look.enabled = false;
-        const QImage image = renderLbButton(QSize(120, 30), look).copy(4, 2, 112, 26);
-        QVERIFY(!boxOf(image, QColor(0x80, 0x80, 0x80)).isEmpty());
-        QVERIFY(boxOf(image, Qt::black).isEmpty());
-    }
-
-    // A glyph with its own transparency keeps every drawn pixel, even one in the colour of
-    // its bottom-left corner.
-    void glyphWithAlphaKeepsItsPixels() {
-        LbButtonLook look = plainLook();
-        look.glyph = QImage(16, 16, QImage::Format_ARGB32);
-        look.glyph.fill(Qt::transparent);
-        look.glyph.setPixelColor(4, 4, Qt::black);
-        look.glyph.setPixelColor(5, 5, QColor(0, 0, 255, 128));
-        look.numGlyphs = 1;
-        const QImage image = renderLbButton(QSize(40, 30), look);
+    // A disabled caption is grey; a glyph with its own transparency keeps every drawn pixel,
+    // even one in the colour of its bottom-left corner.
+    void disabledCaptionAndAlphaGlyph() {
+        LbButtonLook disabled = look();
+        disabled.font.setPixelSize(20);
+        disabled.caption = "HHHH";
+        disabled.enabled = false;
+        const QImage caption = renderLbButton(QSize(120, 30), disabled).copy(4, 2, 112, 26);
+        QVERIFY(!boxOf(caption, QColor(0x80, 0x80, 0x80)).isEmpty());
+        QVERIFY(boxOf(caption, Qt::black).isEmpty());
+        LbButtonLook alpha = look();
+        alpha.glyph = QImage(16, 16, QImage::Format_ARGB32);
+        alpha.glyph.fill(Qt::transparent);
+        alpha.glyph.setPixelColor(4, 4, Qt::black);
+        alpha.numGlyphs = 1;
+        const QImage image = renderLbButton(QSize(40, 30), alpha);
         QCOMPARE(image.pixelColor(4 + 4, 7 + 4), QColor(Qt::black));
         QCOMPARE(image.pixelColor(4 + 1, 7 + 1), kFace);
-        const QColor blended = image.pixelColor(4 + 5, 7 + 5);
-        QVERIFY(blended.blue() > blended.red() && blended.red() > 0x40);
     }
 
     // A 16 × 16 glyph without caption in a 100 × 40 button.
-    void glyphPlacement_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("layout");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<QPoint>("at");
-        QTest::newRow("left, left") << +bsNormal << +blGlyphLeft << +taLeftJustify << QPoint(4, 12);
-        QTest::newRow("left, right")
-            << +bsNormal << +blGlyphLeft << +taRightJustify << QPoint(80, 12);
-        QTest::newRow("left, centre") << +bsNormal << +blGlyphLeft << +taCenter << QPoint(42, 12);
-        QTest::newRow("top, centre") << +bsNormal << +blGlyphTop << +taCenter << QPoint(42, 10);
-        QTest::newRow("bottom, left")
-            << +bsNormal << +blGlyphBottom << +taLeftJustify << QPoint(4, 10);
-        QTest::newRow("shape centres")
-            << +bsShape << +blGlyphLeft << +taLeftJustify << QPoint(42, 12);
-    }
     void glyphPlacement() {
-        QFETCH(int, style);
-        QFETCH(int, layout);
-        QFETCH(int, alignment);
-        QFETCH(QPoint, at);
-        LbButtonLook look = withGlyph(plainLook(), 1);
-        look.style = TLbSpeedButtonStyle(style);
-        look.layout = TLbSpeedButtonLayout(layout);
-        look.alignment = TAlignment(alignment);
-        QCOMPARE(boxOf(renderLbButton(QSize(100, 40), look), Qt::red), QRect(at, QSize(16, 16)));
+        const struct {
+            TLbSpeedButtonStyle style;
+            TLbSpeedButtonLayout layout;
+            TAlignment alignment;
+            QPoint at;
+        } rows[] = {{bsNormal, blGlyphLeft, taLeftJustify, {4, 12}},
+                    {bsNormal, blGlyphLeft, taRightJustify, {80, 12}},
+                    {bsNormal, blGlyphLeft, taCenter, {42, 12}},
+                    {bsNormal, blGlyphTop, taCenter, {42, 10}},
+                    {bsNormal, blGlyphBottom, taLeftJustify, {4, 10}},
+                    {bsShape, blGlyphLeft, taLeftJustify, {42, 12}}};
+        for (const auto& row : rows) {
+            LbButtonLook placed = look(1);
+            placed.style = row.style;
+            placed.layout = row.layout;
+            placed.alignment = row.alignment;
+            QCOMPARE(boxOf(renderLbButton(QSize(100, 40), placed), Qt::red),
+                     QRect(row.at, QSize(16, 16)));
+        }
     }
 
-    // The caption keeps as many characters as fit beside the glyph within the margins.
-    void captionIsCutCharacterByCharacter_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("numGlyphs");
-        QTest::addColumn<bool>("wordWrap");
-        QTest::newRow("wide enough") << 400 << 0 << false;
-        QTest::newRow("cut") << 60 << 0 << false;
-        QTest::newRow("cut beside glyph") << 80 << 1 << false;
-        QTest::newRow("narrower than margins") << 7 << 0 << false;
-        QTest::newRow("wrapped keeps it all") << 60 << 0 << true;
-    }
+    // The caption keeps as many characters as fit beside the glyph within the margins;
+    // wrapped, it keeps them all.
     void captionIsCutCharacterByCharacter() {
-        QFETCH(int, width);
-        QFETCH(int, numGlyphs);
-        QFETCH(bool, wordWrap);
-        LbButtonLook look = withGlyph(plainLook(), 1);
-        look.numGlyphs = numGlyphs;
-        look.caption = QStringLiteral("Příliš žluťoučký kůň");
-        look.wordWrap = wordWrap;
-        const QFontMetrics metrics(look.font);
-        const LbButtonPlacement place = placeButtonContent(QSize(width, 23), look, metrics);
-        const int available = std::max(0, width - 8 - (numGlyphs ? 20 : 0));
-        QCOMPARE(place.captionBox.width(), available);
-        QVERIFY(look.caption.startsWith(place.caption));
-        if (wordWrap) {
-            QCOMPARE(place.caption, look.caption);
-            QVERIFY(place.captionBox.height() > metrics.height());
-            return;
+        const std::tuple<int, int, bool> rows[] = {
+            {400, 0, false}, {60, 0, false}, {80, 1, false}, {7, 0, false}, {60, 0, true}};
+        for (const auto& [width, glyphs, wrap] : rows) {
+            LbButtonLook cut = look(1);
+            cut.numGlyphs = glyphs;
+            cut.caption = QStringLiteral("Příliš žluťoučký kůň");
+            cut.wordWrap = wrap;
+            const QFontMetrics metrics(cut.font);
+            const LbButtonPlacement place = placeButtonContent(QSize(width, 23), cut, metrics);
+            const int available = std::max(0, width - 8 - (glyphs ? 20 : 0));
+            QCOMPARE(place.captionBox.width(), available);
+            QVERIFY(cut.caption.startsWith(place.caption));
+            QCOMPARE(place.caption == cut.caption, wrap || width == 400);
+            if (!wrap) {
+                QVERIFY(metrics.horizontalAdvance(place.caption) <= available);
+                QVERIFY(metrics.horizontalAdvance(cut.caption.left(place.caption.size() + 1)) >
+                            available ||
+                        width == 400);
+            }
         }
-        QVERIFY(metrics.horizontalAdvance(place.caption) <= available);
-        if (place.caption != look.caption)
-            QVERIFY(metrics.horizontalAdvance(look.caption.left(place.caption.size() + 1)) >
-                    available);
     }
 
     void flatBevelShowsOnlyWhenHotOrDown() {
-        LbButtonLook look = plainLook();
-        look.flat = true;
-        look.shadowColor = Qt::darkBlue;
-        const auto edges = [&look] {
-            const QImage image = renderLbButton(QSize(50, 20), look);
+        LbButtonLook flat = look();
+        flat.flat = true;
+        flat.shadowColor = Qt::darkBlue;
+        const auto edges = [&flat] {
+            const QImage image = renderLbButton(QSize(50, 20), flat);
             return QList<QColor>{image.pixelColor(10, 0), image.pixelColor(49, 10)};
         };
         QCOMPARE(edges(), QList<QColor>({kFace, kFace}));
-        look.hot = true;
+        flat.hot = true;
         QCOMPARE(edges(), QList<QColor>({Qt::white, Qt::darkBlue}));
-        look.hot = false;
-        look.down = true;
+        flat.hot = false;
+        flat.down = true;
         QCOMPARE(edges(), QList<QColor>({Qt::darkBlue, Qt::white}));
-        look.enabled = false;
+        flat.enabled = false;
         QCOMPARE(edges(), QList<QColor>({kFace, kFace}));
     }
 
     void dropDownArrowSitsAtTheRightEdge() {
-        LbButtonLook look = plainLook();
-        look.fontColor = Qt::darkMagenta;
-        look.showArrow = true;
-        QCOMPARE(boxOf(renderLbButton(QSize(60, 24), look), Qt::darkMagenta), QRect(49, 11, 5, 3));
+        LbButtonLook arrow = look();
+        arrow.fontColor = Qt::darkMagenta;
+        arrow.showArrow = true;
+        QCOMPARE(boxOf(renderLbButton(QSize(60, 24), arrow), Qt::darkMagenta), QRect(49, 11, 5, 3));
     }
 };
 

@@ -1,11 +1,8 @@
-#include "styles/StyleSheet.h"
 #include "ui/dialogs/DialogHook.h"
 #include "ui/editors/StyleEditor.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -13,7 +10,6 @@ using namespace vistarel;
 
 namespace {
 
-const QString kInvalidColour = QStringLiteral("Neplatný tvar barvy!");
 constexpr int kName = 0, kBackground = 1, kTitleFont = 4, kFrameStyle = 10;
 
 QColor centreOf(const QPixmap& picture) {
@@ -31,11 +27,10 @@ class tst_StyleEditor : public QObject {
 
     int warnings() const {
         int count = 0;
-        for (const auto& shown : DialogHook::instance().shownMessages()) {
-            if (shown.text == kInvalidColour && shown.title == QStringLiteral("Chyba") &&
-                shown.icon == MessageIcon::Warning)
-                ++count;
-        }
+        for (const auto& shown : DialogHook::instance().shownMessages())
+            count +=
+                shown.title + ": " + shown.text == QStringLiteral("Chyba: Neplatný tvar barvy!") &&
+                shown.icon == MessageIcon::Warning;
         return count;
     }
     QPoint cellCentre(int row, int column) {
@@ -48,13 +43,10 @@ class tst_StyleEditor : public QObject {
     void clickCell(int row, int column) { clickAt(cellCentre(row, column)); }
     void typeInto(int row, const QString& text, Qt::Key finish = Qt::Key_Return) {
         clickCell(row, 1);
-        QVERIFY(edit->isVisible());
         QTRY_VERIFY(edit->hasFocus());
         QTest::keyClicks(edit, text); // the old value is selected, so typing replaces it
         QTest::keyClick(edit, finish);
     }
-    bool rowValueIsEmpty(int row) const { return editor->rowValue(row).isEmpty(); }
-    QColor swatch(int index) const { return centreOf(editor->image(index)); }
     QColor swatchShownInRow(int row) const {
         return centreOf(list->item(row, 1)->icon().pixmap(16, 16));
     }
@@ -72,129 +64,80 @@ private slots:
     }
     void cleanup() { editor.reset(); }
 
-    void listsTheEighteenRows() {
-        QCOMPARE(list->rowCount(), 18);
-        QCOMPARE(list->columnCount(), 3);
-        QCOMPARE(list->horizontalHeaderItem(0)->text(), QStringLiteral("Vlastnost"));
-        QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("Hodnota"));
-        QCOMPARE(list->columnWidth(0), 130);
-        QCOMPARE(list->columnWidth(1), 135);
-        QCOMPARE(list->columnWidth(2), 16);
-        for (int row = 0; row < 18; ++row) {
-            QCOMPARE(list->item(row, 0)->text(), QString::fromUtf8(styleRows()[row].caption));
-            QVERIFY(rowValueIsEmpty(row));
-            QCOMPARE(!list->item(row, 2)->icon().isNull(), isColourRow(row));
-            QCOMPARE(!list->item(row, 1)->icon().isNull(), isColourRow(row));
-        }
-        QVERIFY(edit->isHidden());
-    }
-    void setSwatchRepaintsEveryCellShowingIt() {
+    // A swatch shows in its colour row; a new style empties the rows, names the file and
+    // blanks the swatches.
+    void swatchesAndANewStyle() {
         editor->setSwatch(8, 0x0080FF); // R=FF, G=80, B=00
-        QCOMPARE(swatch(8), QColor(255, 128, 0));
-        editor->setSwatch(7, 0xFFFFFF); // a white swatch still shows its border in a white cell
-        QVERIFY(editor->image(7).toImage().pixelColor(0, 0) != QColor(Qt::white));
         QCOMPARE(swatchShownInRow(3), QColor(255, 128, 0));
         QCOMPARE(swatchShownInRow(1), editor->palette().color(QPalette::Window));
         const QImage section = editor->image(4).toImage();
-        editor->setSwatch(4, 0); // not a swatch: the section image stays
+        editor->setSwatch(4, 0); // a section picture, no swatch: stays
         QCOMPARE(editor->image(4).toImage(), section);
-    }
-
-    void newStyleEmptiesTheRows() {
-        editor->paintAllSwatches(QColor(1, 2, 3));
         editor->setRowValue(kTitleFont, "Arial");
-        editor->setSwatch(6, 0xFF);
         editor->newStyle();
         QCOMPARE(editor->rowValue(kName), QStringLiteral("novy.css"));
         for (int row = 1; row < 18; ++row)
-            QVERIFY(rowValueIsEmpty(row));
-        for (int index = 6; index < 12; ++index)
-            QCOMPARE(swatch(index), QColor(1, 2, 3));
+            QVERIFY(editor->rowValue(row).isEmpty());
+        QCOMPARE(swatchShownInRow(3), editor->palette().color(QPalette::Window));
     }
 
-    void typedValuesAreStoredAsTyped_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QColor>("swatchColour");
-        QTest::newRow("name without extension") << kName << "moje" << QColor();
-        QTest::newRow("font") << kTitleFont << "Verdana, sans-serif" << QColor();
-        QTest::newRow("lower-case colour") << kBackground << "#ff0000" << QColor(Qt::red);
-        QTest::newRow("colour with a tail") << kBackground << "#FF8000xyz" << QColor(255, 128, 0);
-    }
-    void typedValuesAreStoredAsTyped() {
-        QFETCH(int, row);
-        QFETCH(QString, text);
-        QFETCH(QColor, swatchColour);
-        typeInto(row, text);
-        QCOMPARE(editor->rowValue(row), text);
-        QVERIFY(edit->isHidden());
-        QCOMPARE(warnings(), 0);
-        if (swatchColour.isValid())
-            QCOMPARE(swatchShownInRow(row), swatchColour);
-    }
-
-    void anInvalidColourInAnEmptyRowWarnsTwice() {
-        editor->newStyle();
-        typeInto(kBackground, "zelena");
-        QCOMPARE(warnings(), 2);
-        QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#000000"));
-        QCOMPARE(swatchShownInRow(kBackground), QColor(Qt::black));
-    }
-
-    void anInvalidColourKeepsAValidRow() {
-        typeInto(kBackground, "#00ff00");
-        typeInto(kBackground, "#12345");
-        QCOMPARE(warnings(), 1);
-        QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#00ff00"));
-        QCOMPARE(swatchShownInRow(kBackground), QColor(Qt::green));
+    // Enter stores the text as typed, Escape discards it; a colour row checks the text,
+    // warns for an invalid one and keeps a valid old value (an empty one becomes black).
+    void typedValues() {
+        const struct {
+            int row;
+            QString before, typed;
+            Qt::Key finish;
+            QString stored;
+            int warnings;
+            QColor swatch;
+        } rows[] = {
+            {kName, "", "moje", Qt::Key_Return, "moje", 0, {}},
+            {kTitleFont, "", "Verdana, sans-serif", Qt::Key_Return, "Verdana, sans-serif", 0, {}},
+            {kTitleFont, "Arial", "Tahoma", Qt::Key_Escape, "Arial", 0, {}},
+            {kBackground, "", "#ff0000", Qt::Key_Return, "#ff0000", 0, Qt::red},
+            {kBackground, "", "#FF8000xyz", Qt::Key_Return, "#FF8000xyz", 0, QColor(255, 128, 0)},
+            {kBackground, "", "zelena", Qt::Key_Return, "#000000", 2, Qt::black},
+            {kBackground, "#00ff00", "#12345", Qt::Key_Return, "#00ff00", 1, Qt::green}};
+        for (const auto& row : rows) {
+            DialogHook::instance().clearShownMessages();
+            editor->newStyle();
+            if (!row.before.isEmpty())
+                typeInto(row.row, row.before);
+            typeInto(row.row, row.typed, row.finish);
+            QCOMPARE(editor->rowValue(row.row), row.stored);
+            QVERIFY(edit->isHidden());
+            QCOMPARE(warnings(), row.warnings);
+            if (row.swatch.isValid())
+                QCOMPARE(swatchShownInRow(row.row), row.swatch);
+        }
     }
 
-    void theColourDialogStoresUpperCaseDigits() {
-        DialogHook::instance().setNextColor(QColor(255, 128, 0));
-        clickCell(kBackground, 2);
-        QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#FF8000"));
-        QCOMPARE(swatchShownInRow(kBackground), QColor(255, 128, 0));
-
-        DialogHook::instance().setNextColor(std::nullopt);
-        clickCell(kBackground, 2);
-        QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#FF8000"));
-        QCOMPARE(swatchShownInRow(kBackground), QColor(255, 128, 0));
-        QCOMPARE(warnings(), 0);
+    // The picker cell opens the colour dialog at the row's colour and stores upper-case
+    // digits; Cancel keeps the row, and an invalid row is warned about and left alone.
+    void theColourDialog() {
+        const struct {
+            QString before;
+            std::optional<QColor> chosen; // nothing: Cancel
+            QString stored;
+            int warnings;
+        } rows[] = {{"", QColor(255, 128, 0), "#FF8000", 0},
+                    {"#ff8000", {}, "#ff8000", 0},
+                    {"", {}, "", 0},
+                    {"modra", {}, "modra", 1}};
+        for (const auto& row : rows) {
+            DialogHook::instance().clearShownMessages();
+            editor->setRowValue(3, row.before);
+            DialogHook::instance().setNextColor(row.chosen);
+            clickCell(3, 2);
+            QCOMPARE(editor->rowValue(3), row.stored);
+            QCOMPARE(warnings(), row.warnings);
+        }
     }
 
-    void theColourDialogLeavesAnInvalidRowAlone() {
-        editor->setRowValue(3, "modra");
-        DialogHook::instance().setNextColor(std::nullopt);
-        clickCell(3, 2);
-        QCOMPARE(warnings(), 1);
-        QCOMPARE(editor->rowValue(3), QStringLiteral("modra"));
-        DialogHook::instance().setNextColor(std::nullopt);
-        clickCell(12, 2); // empty: starts at black without a warning, Cancel keeps it empty
-        QCOMPARE(warnings(), 1);
-        QVERIFY(rowValueIsEmpty(12));
-    }
-
-    void escapeDiscards() {
-        editor->setRowValue(kTitleFont, "Arial");
-        typeInto(kTitleFont, "Tahoma", Qt::Key_Escape);
-        QCOMPARE(editor->rowValue(kTitleFont), QStringLiteral("Arial"));
-        QVERIFY(edit->isHidden());
-    }
-
-    void losingTheFocusDiscards() {
-        editor->setRowValue(kFrameStyle, "solid");
-        clickCell(kFrameStyle, 1);
-        QTRY_VERIFY(edit->hasFocus());
-        QTest::keyClicks(edit, "dotted");
-        clickCell(kFrameStyle, 0); // elsewhere in the list
-        QTRY_VERIFY(edit->isHidden());
-        QCOMPARE(editor->rowValue(kFrameStyle), QStringLiteral("solid"));
-        QVERIFY(!edit->isVisible());
-    }
-
-    // Enter or F2 edits the current row, or picks a colour from a colour row's picker cell;
-    // Tab leaves the list instead of walking its cells.
-    void theKeyboardReachesEveryValue() {
+    // Enter or F2 edits the current row or picks a colour in a picker cell; Tab leaves the
+    // list; a click elsewhere discards the text being edited.
+    void theKeyboardAndTheFocus() {
         QLineEdit next(editor.get());
         next.show();
         list->setFocus();
@@ -205,50 +148,48 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(editor->rowValue(kTitleFont), QStringLiteral("Arial"));
         QVERIFY(list->hasFocus());
-
         list->setCurrentCell(kBackground, 2);
         DialogHook::instance().setNextColor(QColor(Qt::blue));
         QTest::keyClick(list, Qt::Key_Enter);
         QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#0000FF"));
-
         QTest::keyClick(list, Qt::Key_Tab);
         QVERIFY(next.hasFocus());
-        QCOMPARE(list->currentRow(), kBackground);
+
+        editor->setRowValue(kFrameStyle, "solid");
+        clickCell(kFrameStyle, 1);
+        QTRY_VERIFY(edit->hasFocus());
+        QTest::keyClicks(edit, "dotted");
+        clickCell(kFrameStyle, 0);
+        QTRY_VERIFY(edit->isHidden());
+        QCOMPARE(editor->rowValue(kFrameStyle), QStringLiteral("solid"));
     }
 
-    // None of these clicks may open the editor or the colour dialog; the queued colour
-    // proves the dialog was not asked until the last, real click.
+    // Caption cells, picker cells of other rows, column borders and the space past the
+    // last row or column open nothing; the queued colour shows the dialog was not asked.
     void clicksThatDoNothing() {
         DialogHook::instance().setNextColor(QColor(Qt::red));
-        clickCell(kBackground, 0);
-        clickCell(kTitleFont, 2);
-        const QPoint inRow = cellCentre(kBackground, 1);
-        clickAt({list->columnViewportPosition(1), inRow.y()}); // border of two columns
-        clickAt({list->columnViewportPosition(2), inRow.y()});
-        clickAt({0, inRow.y()});
-        clickAt({list->columnViewportPosition(2) + 16, inRow.y()}); // right of the last one
+        editor->resize(315, 800);
+        const int y = cellCentre(kBackground, 1).y();
+        for (const QPoint& at :
+             {cellCentre(kBackground, 0), cellCentre(kTitleFont, 2),
+              QPoint(list->columnViewportPosition(1), y),
+              QPoint(list->columnViewportPosition(2), y), QPoint(0, y),
+              QPoint(list->columnViewportPosition(2) + 16, y),
+              QPoint(200, list->rowViewportPosition(17) + list->rowHeight(17) + 5)})
+            clickAt(at);
         QVERIFY(edit->isHidden());
-        QVERIFY(rowValueIsEmpty(kBackground));
+        QVERIFY(editor->rowValue(kBackground).isEmpty());
         clickCell(kBackground, 2);
         QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#FF0000"));
     }
 
-    void aClickBelowTheLastRowDoesNothing() {
-        editor->resize(315, 800);
-        const int below = list->rowViewportPosition(17) + list->rowHeight(17) + 5;
-        QVERIFY(below < list->viewport()->height());
-        clickAt({200, below});
-        QVERIFY(edit->isHidden());
-    }
-
-    void theEditorCoversTheValueCell() {
+    void theEditorCoversTheValueCellAndScrollingHidesIt() {
         clickCell(5, 1);
         QVERIFY(edit->isVisible());
-        QCOMPARE(edit->height(), 21);
-        QCOMPARE(edit->width(), 135);
-        const QPoint cell = list->viewport()->mapTo(
-            editor.get(), QPoint(list->columnViewportPosition(1), list->rowViewportPosition(5)));
-        QCOMPARE(edit->pos(), cell);
+        QCOMPARE(edit->geometry(),
+                 QRect(list->viewport()->mapTo(editor.get(),
+                                               list->visualItemRect(list->item(5, 1)).topLeft()),
+                       QSize(135, 21)));
         list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
         QVERIFY(edit->isHidden());
     }
