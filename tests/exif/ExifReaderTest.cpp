@@ -78,16 +78,10 @@ TEST(ExifReader, ReadsEveryFieldFromEitherByteOrder) {
     const std::string le = utf16Bytes(u"Ahoj \u010D", II), be = utf16Bytes(u"Ahoj", MM);
     // clang-format off
     const std::pair<std::string, std::string> rows[] = {
-        {f(B(MM).text(kIfd0, 270, "Sunset  ").text(kIfd0, 271, "Olympus").text(kIfd0, 271, "Canon")
-               .text(kIfd0, 272, "EOS").text(kIfd0, 305, "v1").text(kIfd0, 306, "2021:01:02 03:04")
-               .text(kIfd0, 315, "Jan\r\n").text(kIfd0, 33432, "(c)").text(kIfd0, 36867, "in IFD0")
-               .text(kExif, 36867, "2021:05:06 07:08").text(kExif, 271, "in EXIF")
-               .text(kExif, 36868, "2021:05:06 07:09").rational(kIfd0, 282, 72, 1)
-               .rational(kIfd0, 283, 300, 1).shortValue(kExif, 40962, 4000)
-               .longValue(kExif, 40963, 3000)),
-         "ImageDescription=Sunset|Make=Canon|Model=EOS|RightsNotice=(c)|DateTime=2021:01:02 03:04|"
-         "DateTimeOriginal=2021:05:06 07:08|DateTimeDigitized=2021:05:06 07:09|ExifImageWidth=4000|"
-         "ExifImageHeight=3000|XResolution=72|YResolution=300|Software=v1|Artist=Jan"},
+        // A repeated tag overwrites; a tag in the other directory is left alone.
+        {f(B(MM).text(kIfd0, 270, "Sunset \r\n").text(kIfd0, 271, "Olympus").text(kIfd0, 271, "Canon")
+               .text(kIfd0, 36867, "in IFD0").text(kExif, 271, "in EXIF")),
+         "ImageDescription=Sunset|Make=Canon"},
         // Coded values keep 8 bits (the name comes from the whole value), ISO keeps 16.
         {f(B(MM).rawEntry(kExif, 37385, kShort, 1, 0x01010000)), "Flash=1|FlashText=Flash"},
         {f(B(II).rawEntry(kExif, 37385, kShort, 1, 0x101)), "Flash=1|FlashText=Flash"},
@@ -103,16 +97,11 @@ TEST(ExifReader, ReadsEveryFieldFromEitherByteOrder) {
          "Orientation=9|OrientationText=Unknown|ExposureProgram=3|ExposureProgramText=Aperture "
          "Priority|MeteringMode=255|MeteringModeText=Other|LightSource=2|LightSourceText="
          "Flourescent|FlashText=No Flash"},
-        {f(B().shortValue(kExif, 34850, 0).shortValue(kExif, 37383, 7).shortValue(kExif, 37384, 4)),
-         "ExposureProgramText=Unknown|MeteringMode=7|MeteringModeText=Unknown|LightSource=4|"
-         "LightSourceText=Unknown"},
         // Rational texts (the peer test checks their values).
         {f(B(MM).rational(kExif, 33437, 28, 10)), "FNumber=2.8"},
-        {f(B().rational(kExif, 33437, 2, 3)), "FNumber=0.67"},
         {f(B().rational(kExif, 33437, 5, 0)), ""},
         {f(B().rational(kExif, 37378, 4294967295u, 1)), "Aperture=4294967295.0"},
         {f(B().rational(kExif, 33434, 1, 1000000)), "ExposureTime=0 seconds"},
-        {f(B().rational(kExif, 33434, 10, 1)), "ExposureTime=10/1 seconds"},
         {f(B(MM).rational(kExif, 37377, 6643856, 1000000)), "ShutterSpeed=1/100 seconds"},
         {f(B().entry(kExif, 37377, kSRational, 1, std::string("\xFF\xFF\xFF\xFF\1\0\0\0", 8))),
          "ShutterSpeed=1 seconds"},
@@ -135,14 +124,11 @@ TEST(ExifReader, ReadsEveryFieldFromEitherByteOrder) {
          "UserCommentCode=UNICODE|UserComment=" + le},
         {f(B(MM).undefined(kExif, 37510, userCommentBytes("UNICODE", be + std::string("\0 ", 2)))),
          "UserCommentCode=UNICODE|UserComment=" + be},
-        {f(B().undefined(kExif, 37510, userCommentBytes("JIS", "kanji\n"))),
-         "UserCommentCode=JIS|UserComment=kanji"},
         {f(B().undefined(kExif, 37510, userCommentBytes("", "        "))), ""},
         {f(B().undefined(kExif, 37510, std::string("Plain text\0", 11))), "UserComment=Plain text"},
         // Directories: IFD0's count 0 reads up to a hundred entries; tag 0 ends the walk.
         {f(fillers(99).text(kIfd0, 271, "Canon").ifd0CountField(0)), "Make=Canon"},
         {f(fillers(100).text(kIfd0, 271, "Canon").ifd0CountField(0)), ""},
-        {f(fillers(100).text(kIfd0, 271, "Canon").ifd0CountField(101)), "Make=Canon"},
         {f(B().text(kIfd0, 271, "Canon").rawEntry(kIfd0, 0, kShort, 1, 0).text(kIfd0, 272, "EOS")
                .text(kExif, 36868, "2021")),
          "Make=Canon"},
@@ -157,15 +143,13 @@ TEST(ExifReader, ReadsEveryFieldFromEitherByteOrder) {
         {jpegFile({app0Segment(17), iccSegment(), xmpSegment(), kDated}), kFound},
         {"\xFF\xD8\xFF\xFF" + jpegFile({kDated}).substr(2), kFound}, // after a fill byte
         {jpegFile({kDated, exifSegment(B().text(kIfd0, 271, "Second").build())}), kFound},
-        {realJpegFile({kDated}), kFound},
         {realJpegFile().insert(20, kDated), kFound}, // after the JFIF segment
         {jpegFile({app0Segment(), xmpSegment(), iccSegment(200)}), "no EXIF"},
         {jpegFile({jpegSegment(0xE1, "ExifMM\0*" + std::string(20, 'x'))}), "no EXIF"},
         {jpegFile({}).insert(jpegFile({}).size() - 2, kDated), "no EXIF"}, // after the scan
         {"\xFF\xD8\xFF\xE0\x10" + std::string(1, '\0') + kDated, "no EXIF"}, // longer than the file
         {"\xFF\xD8\xFF\xE0" + std::string(2, '\0') + kDated, "no EXIF"}, // a length below 2
-        {std::string("\xFF\xD8\x00", 3) + kDated, "no EXIF"},         // no marker
-        {std::string("\xFF\xD8\xFF\xE0\x00", 5), "no EXIF"}};
+        {std::string("\xFF\xD8\x00", 3) + kDated, "no EXIF"}};        // no marker
     // clang-format on
     for (const auto& [bytes, fields] : rows)
         EXPECT_EQ(described(readExif(bytes)), fields);

@@ -1,5 +1,5 @@
 // Cross-checks the reader against exiftool in both byte orders: files exiftool writes read
-// as exiftool reports them, and comments exiftool cannot write, generated here, read alike.
+// as exiftool reports them.
 #include "exif/Exif.h"
 
 #include "common/Cp1250.h"
@@ -122,25 +122,6 @@ TEST_P(ExifToolPeer, UnicodeCommentWrittenByExifToolKeepsItsCharacters) {
     }
     EXPECT_EQ(text, comment);
     EXPECT_EQ(peerValues(path)["UserComment"], comment);
-}
-
-// Comments with an undefined code (exiftool writes only ASCII and UNICODE) read alike.
-TEST_P(ExifToolPeer, GeneratedCommentsReadAsExifToolReadsThem) {
-    for (const char* code : {"", "ASCII"}) {
-        PhotoExif photo;
-        photo.order = std::string(GetParam()) == "MM" ? ByteOrder::Motorola : ByteOrder::Intel;
-        photo.dateTimeDigitized = "2020:07:08 09:10:11";
-        photo.userComment = "Beach at noon      ";
-        photo.userCommentCode = code;
-        writeFileBytes(path, realJpegFile({jpegSegment(0xE1, exifPayload(photo))}));
-        TExif exif;
-        exif.ReadFromFile(path);
-        auto peer = peerValues(path);
-        EXPECT_EQ(exif.UserCommentCode, code);
-        EXPECT_EQ(exif.UserComment, "Beach at noon");
-        EXPECT_EQ(peer["UserComment"], "Beach at noon");
-        EXPECT_EQ(exif.DateTimeDigitized, peer["CreateDate"]);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ByteOrders, ExifToolPeer, ::testing::Values("II", "MM"));

@@ -16,7 +16,6 @@ using Swatches = std::map<int, std::uint32_t>;
 namespace {
 
 const char* const kBadColour = "message Chyba warning ok: Neplatný tvar barvy!";
-const char* const kNoStyle = "message Info information ok: Ve složce css nebyl nalezen žádný styl!";
 
 // A program folder with an empty css/, and a folder of the user's own styles.
 class StyleCommands : public ::testing::Test {
@@ -61,12 +60,6 @@ TEST_F(StyleCommands, ListsBothFoldersInNaturalOrderAndTheUsersStyleWins) {
     EXPECT_EQ(ListStyles(window).styles, (Names{"A.css", "Á.css", "b.css", "c.CSS"}));
     read("b.css");
     EXPECT_EQ(window.styleRows[1], "#222222");
-
-    setProgramFolder(temp.file("nowhere/"));
-    ::setenv("XDG_DATA_HOME", temp.file("none").c_str(), 1);
-    window.calls.clear();
-    EXPECT_EQ(ListStyles(window).styles, Names{});
-    EXPECT_EQ(window.calls, Names{kNoStyle});
 }
 
 TEST_F(StyleCommands, SavedStyleReadsBackItsRowsAndSwatches) {
