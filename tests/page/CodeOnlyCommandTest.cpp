@@ -30,7 +30,6 @@ protected:
         writeFileBytes(program.subfolder("css") + "novy.css", "body {}\r\n");
         window.settings.outputFolder = output.path();
         window.settings.styleName = "novy.css";
-        state.catalogue.push_back(PhotoRecord{"a.jpg", "after the build", 0, 0, 0, 0, {}});
         state.captionsEdited = true;
     }
     void TearDown() override { setProgramFolder(""); }
@@ -43,15 +42,43 @@ protected:
     }
 };
 
+// The page, windows-1250 with CR LF and no byte-order mark, from the catalogue as it stands:
+// the album name in the title and the heading as typed, the photo lines in catalogue order
+// between the loader function and the layout code (the browser tests run that code).
 TEST_F(CodeOnlyCommandTest, WritesPageAndStyleFromTheCatalogueAsItStands) {
+    writeFileBytes(output.file("index.html"), std::string(100000, 'x')); // replaced whole
+    window.settings.albumName = "<i>Léto</i> – Šumava €✓";
+    state.catalogue = {PhotoRecord{"b.jpg", "", 600, 800, 75, 100, {}},
+                       PhotoRecord{"A.JPG", "první", 800, 600, 100, 75, {}},
+                       PhotoRecord{"never built.jpg", "✓", 0, 0, 0, 0, {}}};
     const PageOutcome outcome = run();
     EXPECT_EQ(outcome.ending, Ending::Done);
     EXPECT_TRUE(outcome.pageReached);
-    EXPECT_NE(read("index.html").find("'after the build'"), std::string::npos);
-    EXPECT_EQ(read("color.css"), "body {}\r\n");
-    EXPECT_FALSE(state.captionsEdited);
     EXPECT_TRUE(window.calls.empty());
+    EXPECT_FALSE(state.captionsEdited);
     EXPECT_EQ(state.photoSize, 800); // the size texts are read again
+    EXPECT_EQ(read("color.css"), "body {}\r\n");
+    const std::string page = read("index.html");
+    const std::string name = "<i>L\xE9to</i> \x96 \x8Aumava \x80&#10003;";
+    const std::string pieces[] = {
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n",
+        "content=\"text/html; charset=windows-1250\">\r\n    <link href=\"color.css\"",
+        "    <title>" + name + "</title>\r\n",
+        "photo_list[photo_list.length++] = pic;\r\n      }\r\n\r\n"
+        "      loadPic('b.jpg' , 75 , 100 , 600 , 800 , '');\r\n"
+        "      loadPic('A.JPG' , 100 , 75 , 800 , 600 , 'prvn\xED');\r\n"
+        "      loadPic('never built.jpg' , 0 , 0 , 0 , 0 , '&#10003;');\r\n"
+        "\r\n      function winH()\r\n",
+        "alt='zav\xF8\xEDt'",
+        "    <span class=\"nadpis\"><center>" + name + "</center></span><br />\r\n"};
+    std::size_t at = 0;
+    for (const std::string& piece : pieces) {
+        at = page.find(piece, at);
+        ASSERT_NE(at, std::string::npos) << piece;
+    }
+    EXPECT_TRUE(page.ends_with("</html>\r\n"));
+    for (std::size_t i = page.find('\n'); i != std::string::npos; i = page.find('\n', i + 1))
+        ASSERT_EQ(page[i - 1], '\r') << "bare LF at " << i;
 }
 
 // While the sizes differ from the last build's, every run says so; a size text that does

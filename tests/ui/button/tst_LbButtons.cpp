@@ -1,9 +1,7 @@
 // The shared button painter, drawn into images and checked at the pixels that pin its rules.
 
-#include "ui/button/LbButtonPlacement.h"
 #include "ui/button/LbButtons.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QtTest>
 
@@ -105,31 +103,6 @@ private slots:
             placed.alignment = row.alignment;
             QCOMPARE(boxOf(renderLbButton(QSize(100, 40), placed), Qt::red),
                      QRect(row.at, QSize(16, 16)));
-        }
-    }
-
-    // The caption keeps as many characters as fit beside the glyph within the margins;
-    // wrapped, it keeps them all.
-    void captionIsCutCharacterByCharacter() {
-        const std::tuple<int, int, bool> rows[] = {
-            {400, 0, false}, {60, 0, false}, {80, 1, false}, {7, 0, false}, {60, 0, true}};
-        for (const auto& [width, glyphs, wrap] : rows) {
-            LbButtonLook cut = look(1);
-            cut.numGlyphs = glyphs;
-            cut.caption = QStringLiteral("Příliš žluťoučký kůň");
-            cut.wordWrap = wrap;
-            const QFontMetrics metrics(cut.font);
-            const LbButtonPlacement place = placeButtonContent(QSize(width, 23), cut, metrics);
-            const int available = std::max(0, width - 8 - (glyphs ? 20 : 0));
-            QCOMPARE(place.captionBox.width(), available);
-            QVERIFY(cut.caption.startsWith(place.caption));
-            QCOMPARE(place.caption == cut.caption, wrap || width == 400);
-            if (!wrap) {
-                QVERIFY(metrics.horizontalAdvance(place.caption) <= available);
-                QVERIFY(metrics.horizontalAdvance(cut.caption.left(place.caption.size() + 1)) >
-                            available ||
-                        width == 400);
-            }
         }
     }
 

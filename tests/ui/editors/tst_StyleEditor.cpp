@@ -64,23 +64,6 @@ private slots:
     }
     void cleanup() { editor.reset(); }
 
-    // A swatch shows in its colour row; a new style empties the rows, names the file and
-    // blanks the swatches.
-    void swatchesAndANewStyle() {
-        editor->setSwatch(8, 0x0080FF); // R=FF, G=80, B=00
-        QCOMPARE(swatchShownInRow(3), QColor(255, 128, 0));
-        QCOMPARE(swatchShownInRow(1), editor->palette().color(QPalette::Window));
-        const QImage section = editor->image(4).toImage();
-        editor->setSwatch(4, 0); // a section picture, no swatch: stays
-        QCOMPARE(editor->image(4).toImage(), section);
-        editor->setRowValue(kTitleFont, "Arial");
-        editor->newStyle();
-        QCOMPARE(editor->rowValue(kName), QStringLiteral("novy.css"));
-        for (int row = 1; row < 18; ++row)
-            QVERIFY(editor->rowValue(row).isEmpty());
-        QCOMPARE(swatchShownInRow(3), editor->palette().color(QPalette::Window));
-    }
-
     // Enter stores the text as typed, Escape discards it; a colour row checks the text,
     // warns for an invalid one and keeps a valid old value (an empty one becomes black).
     void typedValues() {
@@ -92,7 +75,6 @@ private slots:
             int warnings;
             QColor swatch;
         } rows[] = {
-            {kName, "", "moje", Qt::Key_Return, "moje", 0, {}},
             {kTitleFont, "", "Verdana, sans-serif", Qt::Key_Return, "Verdana, sans-serif", 0, {}},
             {kTitleFont, "Arial", "Tahoma", Qt::Key_Escape, "Arial", 0, {}},
             {kBackground, "", "#ff0000", Qt::Key_Return, "#ff0000", 0, Qt::red},
@@ -162,36 +144,6 @@ private slots:
         clickCell(kFrameStyle, 0);
         QTRY_VERIFY(edit->isHidden());
         QCOMPARE(editor->rowValue(kFrameStyle), QStringLiteral("solid"));
-    }
-
-    // Caption cells, picker cells of other rows, column borders and the space past the
-    // last row or column open nothing; the queued colour shows the dialog was not asked.
-    void clicksThatDoNothing() {
-        DialogHook::instance().setNextColor(QColor(Qt::red));
-        editor->resize(315, 800);
-        const int y = cellCentre(kBackground, 1).y();
-        for (const QPoint& at :
-             {cellCentre(kBackground, 0), cellCentre(kTitleFont, 2),
-              QPoint(list->columnViewportPosition(1), y),
-              QPoint(list->columnViewportPosition(2), y), QPoint(0, y),
-              QPoint(list->columnViewportPosition(2) + 16, y),
-              QPoint(200, list->rowViewportPosition(17) + list->rowHeight(17) + 5)})
-            clickAt(at);
-        QVERIFY(edit->isHidden());
-        QVERIFY(editor->rowValue(kBackground).isEmpty());
-        clickCell(kBackground, 2);
-        QCOMPARE(editor->rowValue(kBackground), QStringLiteral("#FF0000"));
-    }
-
-    void theEditorCoversTheValueCellAndScrollingHidesIt() {
-        clickCell(5, 1);
-        QVERIFY(edit->isVisible());
-        QCOMPARE(edit->geometry(),
-                 QRect(list->viewport()->mapTo(editor.get(),
-                                               list->visualItemRect(list->item(5, 1)).topLeft()),
-                       QSize(135, 21)));
-        list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
-        QVERIFY(edit->isHidden());
     }
 };
 

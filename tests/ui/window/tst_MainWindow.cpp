@@ -4,7 +4,6 @@
 #include "common/FileSystem.h"
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/LayoutScale.h"
-#include "ui/controls/UpDown.h"
 #include "ui/dialogs/DialogHook.h"
 #include "ui/dialogs/QtTranslation.h"
 #include "ui/window/CaptionFit.h"
@@ -19,9 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
-#include <QSlider>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QtTest>
 #include <filesystem>
 
@@ -197,18 +194,9 @@ private slots:
         }
     }
 
-    // The track bar, the edit and the arrows of a quality move together, up to 100; a size
-    // typed or chosen makes the code-only command say the photos keep their old size.
-    void qualityAndSizeControls() {
+    // A size typed makes the code-only command say the photos keep their old size.
+    void aSizeChangeIsNoticedByCodeOnly() {
         TfVL window;
-        control<QSlider>(window, "tbQNahled")->setValue(95);
-        QCOMPARE(control<QLineEdit>(window, "edtQNahled")->text(), QStringLiteral("95"));
-        for (int i = 0; i < 10; ++i)
-            QTest::mouseClick(control<UpDown>(window, "udQNahled")->upButton(), Qt::LeftButton);
-        QTest::mouseClick(control<UpDown>(window, "udQSnimek")->downButton(), Qt::LeftButton);
-        QCOMPARE(window.readSettings().thumbQuality, 100);
-        QCOMPARE(window.readSettings().photoQuality, 79);
-
         TempFolder out;
         control<QLineEdit>(window, "edtAdrOutput")->setText(QString::fromStdString(out.path()));
         QTest::keyClick(control<QComboBox>(window, "cmbNahled")->lineEdit(), Qt::Key_Backspace);
