@@ -192,16 +192,3 @@ TEST(ExifReader, ReadErrorsKeepWhatWasFound) {
         EXPECT_EQ(described(exif), row.fields);
     }
 }
-
-TEST(ExifReader, AMissingFileKeepsTheValuesAndAnExistingOneClearsThem) {
-    TempFolder dir;
-    writeFileBytes(dir.file("a.jpg"), f(B().text(kIfd0, 271, "Canon").shortValue(kExif, 34855, 4)));
-    writeFileBytes(dir.file("b.jpg"), "not a photo");
-    TExif exif;
-    exif.ReadFromFile(dir.file("a.jpg"));
-    exif.ReadFromFile(dir.file("missing.jpg"));
-    exif.ReadFromFile(dir.path()); // a folder is no file either
-    EXPECT_EQ(described(exif), "Make=Canon|ISOSpeed=4");
-    exif.ReadFromFile(dir.file("b.jpg"));
-    EXPECT_EQ(described(exif), "no EXIF");
-}

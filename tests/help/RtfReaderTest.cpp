@@ -89,33 +89,28 @@ TEST(RtfReader, TextCharactersAndWhatIsNoText) {
 }
 
 TEST(RtfReader, FormattingFollowsGroupsTablesAndResets) {
-    const std::string html =
-        rtfToHtml(kCzechHeader +
-                  R"({\colortbl ;\red255\green0\blue0;\red0\green128\blue255;})"
-                  R"(Plain {\b Bold}{\i Ital}{\ul Under\ulnone Gone} \b On\b0 Off {\fs40 Big})"
-                  R"({\f1\fs21 Serif} {\cf1 Red} {\cf2 Blue} {\cf0 Auto}\plain\i Xx\par\pard Yy})"
-                  R"(\par\pard\qc\sb240\sa120 Mid\par\pard\li720\fi-360 List\par})");
-    const std::pair<const char*, const char*> spans[] = {
+    const std::string html = rtfToHtml(
+        kCzechHeader + R"({\colortbl ;\red255\green0\blue0;})"
+                       R"(Plain {\b Bold}{\ul Under\ulnone Gone} \b On\b0 Off {\f1\fs21\cf1 Serif})"
+                       R"( \plain\i Xx\par\pard Yy\par\pard\qc\sb240\li720\fi-360 Mid\par})");
+    const std::pair<const char*, const char*> tags[] = {
         {"Plain", "font-family:'Arial'"},
         {"Bold", "font-weight:700"},
-        {"Ital", "font-weight:400; font-style:italic"},
         {"Under", "text-decoration:underline"},
         {"Gone", "text-decoration:none"},
         {"On", "font-weight:700"},
         {"Off", "font-weight:400"},
-        {"Big", "font-size:20pt"},
         {"Serif", "font-size:10.5pt; font-weight:400; font-style:normal; text-decoration:none; "
-                  "font-family:'Times New Roman'"},
-        {"Red", "color:#FF0000"},
-        {"Blue", "color:#0080FF"},
+                  "font-family:'Times New Roman'; color:#FF0000"},
         {"Yy", "font-size:12pt; font-weight:400; font-style:italic"}}; // \pard keeps the run
-    for (const auto& [word, style] : spans)
+    for (const auto& [word, style] : tags)
         EXPECT_NE(tagHolding(html, word, "<span ").find(style), std::string::npos) << word;
-    EXPECT_EQ(tagHolding(html, "Auto", "<span ").find("color:"), std::string::npos);
-    for (const char* style : {"align=\"center\"", "margin-top:16px", "margin-bottom:8px"})
-        EXPECT_NE(tagHolding(html, "Mid", "<p ").find(style), std::string::npos) << style;
-    for (const char* style : {"align=\"left\"", "margin-left:48px", "text-indent:-24px"})
-        EXPECT_NE(tagHolding(html, "List", "<p ").find(style), std::string::npos) << style;
+    EXPECT_EQ(tagHolding(html, "Plain", "<span ").find("color:"), std::string::npos);
+    EXPECT_NE(tagHolding(html, "Mid", "<p ")
+                  .find("margin-top:16px; margin-bottom:0px; "
+                        "margin-left:48px; margin-right:0px; "
+                        "text-indent:-24px;\" align=\"center\""),
+              std::string::npos);
 }
 
 TEST(RtfReader, AnyInputGivesWellFormedHtml) {

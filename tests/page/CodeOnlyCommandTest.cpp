@@ -3,7 +3,6 @@
 
 #include "common/FileSystem.h"
 #include "page/CodeOnlyCommand.h"
-#include "page/PublishStyle.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -129,16 +128,6 @@ TEST_F(CodeOnlyCommandTest, AFileThatCannotBeCreatedIsAnError) {
         EXPECT_EQ(window.calls, Calls{"message Vistarel error ok: " + text + "."});
         EXPECT_FALSE(fileExists(output.file("color.css")));
     }
-}
-
-TEST_F(CodeOnlyCommandTest, PublishStyleCopiesTheUsersOwnStyleByteForByte) {
-    ::setenv("XDG_DATA_HOME", program.file("data").c_str(), 1);
-    const std::string bytes = "/* \x9A\xE8 */\r\nbody {}\n" + std::string(70000, 'z');
-    writeFileBytes(program.subfolder("data/vistarel/css") + "big.css", bytes);
-    writeFileBytes(output.file("color.css"), std::string(200000, 'o'));
-    window.settings.styleName = "big.css";
-    PublishStyle(window.settings);
-    EXPECT_EQ(read("color.css"), bytes);
 }
 
 } // namespace

@@ -8,13 +8,6 @@
 
 using namespace vistarel;
 
-TEST(StyleFileReader, TakesTheTextBetweenColonBlankAndSemicolon) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"a: b: c;", "b: c"}, {"x:y: z;", "z"}, {"a;b: c;", ""}, {"  color:  red ;", " red "}};
-    for (const auto& [line, value] : rows)
-        EXPECT_EQ(propertyValue(line), value) << line;
-}
-
 // Every shipped style is exactly what the save command writes for its values, and its
 // colours are in the six colour rows.
 TEST(ShippedStyles, ParseAndComposeToTheSameBytes) {

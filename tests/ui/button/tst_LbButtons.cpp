@@ -93,8 +93,6 @@ private slots:
             QPoint at;
         } rows[] = {{bsNormal, blGlyphLeft, taLeftJustify, {4, 12}},
                     {bsNormal, blGlyphLeft, taRightJustify, {80, 12}},
-                    {bsNormal, blGlyphTop, taCenter, {42, 10}},
-                    {bsNormal, blGlyphBottom, taLeftJustify, {4, 10}},
                     {bsShape, blGlyphLeft, taLeftJustify, {42, 12}}};
         for (const auto& row : rows) {
             LbButtonLook placed = look(1);
@@ -104,13 +102,6 @@ private slots:
             QCOMPARE(boxOf(renderLbButton(QSize(100, 40), placed), Qt::red),
                      QRect(row.at, QSize(16, 16)));
         }
-    }
-
-    void dropDownArrowSitsAtTheRightEdge() {
-        LbButtonLook arrow = look();
-        arrow.fontColor = Qt::darkMagenta;
-        arrow.showArrow = true;
-        QCOMPARE(boxOf(renderLbButton(QSize(60, 24), arrow), Qt::darkMagenta), QRect(49, 11, 5, 3));
     }
 };
 
