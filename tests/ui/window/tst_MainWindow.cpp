@@ -2,8 +2,10 @@
 #include "TestPhotos.h"
 #include "album/PhotoPipeline.h"
 #include "common/FileSystem.h"
+#include "styles/StyleSheet.h"
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/LayoutScale.h"
+#include "ui/controls/PictureBox.h"
 #include "ui/dialogs/DialogHook.h"
 #include "ui/dialogs/QtTranslation.h"
 #include "ui/window/CaptionFit.h"
@@ -17,8 +19,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 #include <filesystem>
 
@@ -257,11 +262,82 @@ private slots:
         QVERIFY(control(window, "btnNactiKeZprac")->isEnabled());
         QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 1/3"));
 
-        window.state().catalogue[1].caption = "Pod Sněžkou";
+        // Captions typed on the comment page: the scroll bar discards what was typed; a click
+        // on the picture or Ctrl+Enter stores with CR LF and moves on, but not past the last.
+        control<QTabWidget>(window, "PG")->setCurrentIndex(TabComments);
+        auto* field = control<QPlainTextEdit>(window, "mmKoment");
+        QVERIFY(!control<PictureBox>(window, "imgKoment")->picture().isNull());
+        QTest::keyClicks(field, "lost");
+        control<QScrollBar>(window, "sbKomentare")->triggerAction(QScrollBar::SliderSingleStepAdd);
+        field->insertPlainText(QStringLiteral("Pod Sněžkou")); // key clicks carry Latin-1 only
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClicks(field, "v mlze");
+        click(window, "imgKoment");
+        QTest::keyClicks(field, "last");
+        QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 3/3"));
         click(window, "btnPouzeKod");
-        QVERIFY(page(output_).find("'Pod Sn\xEC\x9Ekou'") != std::string::npos);
+        for (const char* line : {"('p0.jpg' , 100 , 75 , 64 , 48 , '');",
+                                 "('p1.jpg' , 100 , 75 , 64 , 48 , 'Pod Sn\xEC\x9Ekou<br>v mlze');",
+                                 "('p2.jpg' , 100 , 75 , 64 , 48 , 'last');"})
+            QVERIFY2(page(output_).find(line) != std::string::npos, line);
+
+        // Deleting every caption asks first; loading again starts the page afresh.
+        DialogHook::instance().setNextAnswer(MessageAnswer::Yes);
+        click(window, "btnDelKoment");
+        QCOMPARE(messages().back(), "Info: Opravdu chcete smazat komentáře ke všem snímkům?");
+        QVERIFY(window.state().catalogue[1].caption.empty());
         click(window, "btnNactiKeZprac");
         QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 0/0"));
+    }
+
+    // The style page: a style read into the rows and swatches, values typed (an invalid
+    // colour warns and keeps the old one, Escape discards), a colour picked, the name
+    // edited from the keyboard; saved under that name, which the style list then shows.
+    void editingAStyle() {
+        std::string style;
+        for (int row = 1; row < kStyleRowCount; ++row)
+            style += "  p: " + std::string(isColourRow(row) ? "#102030" : "v") + ";\r\n";
+        writeFileBytes(programFolder() + "css/Modry.css", style);
+        TfVL window;
+        window.show();
+        click(window, "btnStylUpravit");
+        QCOMPARE(control<QTabWidget>(window, "PG")->currentIndex(), int(TabStyle));
+        auto* list = control<QTableWidget>(window, "lvStyl");
+        auto* edit = control<QLineEdit>(window, "edtStyl");
+        QCOMPARE(list->item(3, 1)->icon().pixmap(16, 16).toImage().pixelColor(8, 8),
+                 QColor(0x10, 0x20, 0x30));
+        const auto clickCell = [list](int row, int column) {
+            list->scrollToItem(list->item(row, column));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(row, column)).center());
+        };
+        const std::tuple<int, const char*, Qt::Key> typed[] = {{1, "zelena", Qt::Key_Return},
+                                                               {4, "Tahoma", Qt::Key_Escape},
+                                                               {8, "#ff8000xyz", Qt::Key_Return}};
+        for (const auto& [row, text, key] : typed) {
+            clickCell(row, 1);
+            QTRY_VERIFY(edit->hasFocus());
+            QTest::keyClicks(edit, text); // the old value is selected, so typing replaces it
+            QTest::keyClick(edit, key);
+        }
+        DialogHook::instance().setNextColor(QColor(0, 128, 255));
+        clickCell(3, 2);
+        list->setCurrentCell(0, 0);
+        QTest::keyClick(list, Qt::Key_F2);
+        QTRY_VERIFY(edit->hasFocus());
+        QTest::keyClicks(edit, "novy2.css");
+        QTest::keyClick(edit, Qt::Key_Return);
+        click(window, "btnUlozStyl");
+        QCOMPARE(messages(), QStringList{"Chyba: Neplatný tvar barvy!"});
+        const std::string saved = readFileBytes(programFolder() + "css/novy2.css");
+        for (const char* line :
+             {"body {\r\n  background-color: #102030;\r\n",
+              ".titulek {\r\n  background-color: #0080FF;\r\n  font-family: v;\r\n",
+              "  color: #ff8000xyz;\r\n"})
+            QVERIFY2(saved.find(line) != std::string::npos, line);
+        QCOMPARE(control<QComboBox>(window, "cmbStyl")->count(), 3);
     }
 
     // The build keeps the settings it started with: a name and a style chosen while it runs
