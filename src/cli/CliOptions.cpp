@@ -10,7 +10,7 @@ const char* const kCliUsage =
     "Usage:\n"
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
-    "                     [--jobs N]\n"
+    "                     [--jobs N] [--ignore-orientation]\n"
     "  vistarel-cli styles          lists the styles found beside the program\n"
     "  vistarel-cli --help | --version\n"
     "\n"
@@ -18,6 +18,7 @@ const char* const kCliUsage =
     "sm_ thumbnails, index.html and color.css. Defaults: --name Vistarel, --thumb 100x75,\n"
     "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
     "--jobs N makes at most N photos at once (default: one per hardware thread).\n"
+    "Photos are turned upright as their EXIF orientation says, unless --ignore-orientation.\n"
     "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
     "the page.\n";
 
@@ -44,6 +45,10 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--yes") {
             options.answerYes = true;
+            continue;
+        }
+        if (arg == "--ignore-orientation") {
+            options.settings.turnUpright = false;
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
