@@ -2,7 +2,7 @@
 # Installs a Vistarel package with apt and uses it as a user would: an album built from the
 # terminal, the shipped styles, the manual page, the window. For a throwaway machine or a
 # fresh root: it installs as root.
-#   check-package.sh DEB [PHOTOS_DIR]    (default photos: build/make-demo-photos makes them)
+#   check-package.sh DEB [PHOTOS_DIR]    (default: demo photos made in build/)
 set -euo pipefail
 deb=$(realpath "$1")
 cd "$(dirname "$0")/.."
@@ -11,6 +11,7 @@ trap 'rm -rf "$work"' EXIT
 photos=${2:-$work/photos}
 if [ -z "${2:-}" ]; then
     mkdir -p "$photos"
+    cmake --build build --target make-demo-photos >/dev/null
     build/make-demo-photos "$photos"
 fi
 

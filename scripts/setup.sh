@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs (idempotent), then configures build/ and builds
 # what that task uses. Runs as root, or through sudo.
-#   setup.sh run      building and running the program: only the program's targets
+#   setup.sh run      building and running the program: only the two programs
 #   setup.sh test     everything the tests need as well: every target
-#   setup.sh package  the program's targets and the tools that make the Debian package
+#   setup.sh package  the two programs and the tools that make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")/.."
 task=${1:-run}
@@ -71,5 +71,5 @@ if [ "$task" = test ]; then
     fi
     cmake --build build
 else
-    cmake --build build --target vistarel vistarel-cli make-demo-photos
+    cmake --build build --target vistarel vistarel-cli
 fi
