@@ -19,6 +19,7 @@ apt-get update -qq
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb"
 dpkg-query -W -f='Installed ${Package} ${Version}\nDepends: ${Depends}\n' vistarel
 
+mkdir "$work/album"
 vistarel-cli build "$photos" "$work/album" --name "Ukázkové album" --yes
 shopt -s nocaseglob
 photo_files=("$photos"/*.jpg)
