@@ -16,7 +16,8 @@ if [ -z "${2:-}" ]; then
 fi
 
 apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb"
+# man-db too: a fresh Debian 12 has no man command.
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" man-db
 dpkg-query -W -f='Installed ${Package} ${Version}\nDepends: ${Depends}\n' vistarel
 
 mkdir "$work/album"
