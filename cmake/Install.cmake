@@ -30,13 +30,14 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/src/vistarel.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# cpack --config build/CPackConfig.cmake writes vistarel_<version>_<arch>.deb. Its Depends
+# cpack in build/ (scripts/package.sh) writes vistarel_<version>_<arch>.deb. Its Depends
 # are computed from the binaries by dpkg-shlibdeps, plus Qt's own Czech texts, which the
 # window loads at run time instead of linking.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vistarel)
 set(CPACK_PACKAGE_VENDOR "Vistarel")
-set(CPACK_PACKAGE_CONTACT "Vistarel maintainers <maintainers@users.noreply.c-seed-c50d9f8b.example>")
+set(CPACK_PACKAGE_CONTACT
+    "Vistarel maintainers <maintainers@users.noreply.c-seed-c50d9f8b.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "web photo album maker for JPEG photos")
 set(CPACK_PACKAGE_DESCRIPTION
     "Vistarel turns a folder of JPEG photos into a self-contained web photo album:
