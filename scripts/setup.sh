@@ -19,12 +19,13 @@ case "$task" in
 run) ;;
 test)
     # GoogleTest and Benchmark; djpeg, the benchmarks' yardstick; exiftool, the EXIF peer;
-    # clang for the sanitizer and fuzz builds; Chromium and Node for the album page; ICC
+    # clang for the fuzz build, and llvm-14, whose symbolizer names the functions in its
+    # stack traces (clang only recommends it); Chromium and Node for the album page; ICC
     # profiles; the checkers of the installed desktop files and manual page; the packaging
     # tools, as the tests build the package too.
     packages+=(
         libgtest-dev libgmock-dev libbenchmark-dev libjpeg-turbo-progs
-        libimage-exiftool-perl clang libclang-rt-14-dev
+        libimage-exiftool-perl clang libclang-rt-14-dev llvm-14
         chromium fonts-dejavu-core colord-data
         desktop-file-utils appstream man-db dpkg-dev file
     )
