@@ -1,23 +1,25 @@
 #!/usr/bin/env bash
 # Whole-album benchmark: vistarel-cli build over a folder of photos against libjpeg-turbo's
 # own full-size decodes of the same files (djpeg, one process per photo, on one core).
-#   usage: bench/album-bench.sh [--rounds N] [--small] PHOTO_DIR [BUILD_DIR]
+#   usage: bench/album-bench.sh [--rounds N] [--small] [--profiles] PHOTO_DIR [BUILD_DIR]
 # Make the corpus with the shared bench-corpus script (--q95) first. Each round runs, one
 # after the other, djpeg on one core, the build on one core (one worker) and the build on
 # all cores; the best time of each counts, so other load on the machine disturbs the figures
 # less. Then album_quality compares the last album's photos with the exact area average of
 # the full-size photos. --small also builds 2,000 photos of 320x240 and reports the peak
-# memory of that build.
+# memory of that build. --profiles also builds, in every round, a copy of the photos that
+# all embed an Adobe RGB profile (the same pixels), to show what converting colours costs.
 set -euo pipefail
-rounds=3 small=
+rounds=3 small= profiles=
 while [[ ${1:-} == --* ]]; do
     case $1 in
     --rounds) rounds=$2; shift 2 ;;
     --small) small=1; shift ;;
+    --profiles) profiles=1; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
     esac
 done
-photos=${1:?usage: album-bench.sh [--rounds N] [--small] PHOTO_DIR [BUILD_DIR]}
+photos=${1:?usage: album-bench.sh [--rounds N] [--small] [--profiles] PHOTO_DIR [BUILD_DIR]}
 build=${2:-build}
 cli=$build/vistarel-cli
 work=$(mktemp -d)
@@ -33,6 +35,13 @@ measure() { # wall seconds, CPU seconds and peak RSS (KiB) of a command, from GN
 decode_all() { for f in "$@"; do djpeg -outfile /dev/null "$f"; done; }
 export -f decode_all
 
+if [[ -n $profiles ]]; then
+    mkdir "$work/icc"
+    cp "${files[@]}" "$work/icc/"
+    exiftool -q -overwrite_original \
+        "-icc_profile<=/usr/share/color/icc/colord/AdobeRGB1998.icc" "$work/icc"
+fi
+
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 declare -A wall cpu rss
 keep() { # name wall cpu rss: the best time, the largest memory
@@ -46,6 +55,10 @@ for ((round = 0; round < rounds; ++round)); do
     rm -rf "$work/one" "$work/all" && mkdir "$work/one" "$work/all"
     keep one $(measure taskset -c 1 "$cli" build "$photos" "$work/one" --yes)
     keep all $(measure "$cli" build "$photos" "$work/all" --yes)
+    if [[ -n $profiles ]]; then
+        rm -rf "$work/icc-out" && mkdir "$work/icc-out"
+        keep icc $(measure taskset -c 1 "$cli" build "$work/icc" "$work/icc-out" --yes)
+    fi
 done
 
 echo "load average before the runs: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -58,6 +71,7 @@ row() {
 row "djpeg full decode, 1 core" djpeg
 row "build, 1 core" one
 row "build, all cores ($(nproc))" all
+[[ -z $profiles ]] || row "build, 1 core, Adobe RGB" icc
 "$build/album_quality" "$photos" "$work/all"
 
 if [[ -n $small ]]; then

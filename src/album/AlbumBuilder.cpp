@@ -9,6 +9,7 @@
 #include "common/Messages.h"
 #include "image/JpegEncoder.h"
 #include "image/JpegImage.h"
+#include "image/Orientation.h"
 
 #include <oneapi/tbb/enumerable_thread_specific.h>
 
@@ -41,6 +42,11 @@ private:
     int count_;
 };
 
+// The sizes of the pictures as the photo is stored, before they are turned upright.
+PictureSizes storedSizes(const PictureSizes& upright, int orientation) {
+    return swapsSides(orientation) ? exchangedSides(upright) : upright;
+}
+
 // A picture the encoder refuses is left out and reported when the photo is committed.
 std::optional<std::string> encodedOrNone(const Raster& picture, int quality) {
     try {
@@ -57,6 +63,7 @@ std::optional<std::string> encodedOrNone(const Raster& picture, int quality) {
 struct AlbumBuilder::WorkObjects {
     JpegImage input;
     ScaledPictures pictures;
+    Raster turned;
 };
 
 bool AlbumBuilder::buildPhotos(BuildOutcome& outcome) {
@@ -108,20 +115,39 @@ void AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
 }
 
 // One photo's work on a worker thread, step by step. Nothing here is seen by the user: the
-// calling thread commits the result.
-void AlbumBuilder::makePhoto(const std::string& inputPath, WorkObjects& objects,
-                             MadePhoto& made) const {
+// calling thread commits the result. The pictures' sizes follow the upright photo; they are
+// drawn as the photo is stored and turned after, while they are small.
+void AlbumBuilder::makePhoto(const std::string& inputPath, WorkObjects& objects, MadePhoto& made) {
     made.exif = readExifPhotoData(inputPath);
-    objects.input.loadFromFile(inputPath, [&](int width, int height) {
-        made.sizes = pictureSizes(width, height, state_);
-        return decodeScale(width, height, made.sizes);
-    });
-    renderScaled(objects.input.picture(), objects.input.scale(), made.sizes, objects.pictures,
-                 settings_.keepPreviews);
+    const int orientation = settings_.turnUpright ? made.exif.orientation : 1;
+    DecodeOptions options;
+    options.profiles = &profiles_;
+    options.chooseScale = [&](int width, int height) {
+        made.sizes = swapsSides(orientation) ? pictureSizes(height, width, state_)
+                                             : pictureSizes(width, height, state_);
+        return decodeScale(width, height, storedSizes(made.sizes, orientation));
+    };
+    objects.input.loadFromFile(inputPath, options);
+    made.damage = objects.input.damage();
+    renderScaled(objects.input.picture(), objects.input.scale(),
+                 storedSizes(made.sizes, orientation), objects.pictures, settings_.keepPreviews);
+    finishPictures(orientation, objects);
     made.photoJpeg = encodedOrNone(objects.pictures.photo, settings_.photoQuality);
     made.thumbnailJpeg = encodedOrNone(objects.pictures.thumbnail, settings_.thumbQuality);
     if (settings_.keepPreviews)
         made.previewJpeg = encodedOrNone(objects.pictures.preview, kPreviewQuality);
+}
+
+// Upright, and in the colours the photo's profile means, as browsers show sRGB.
+void AlbumBuilder::finishPictures(int orientation, WorkObjects& objects) const {
+    ScaledPictures& pictures = objects.pictures;
+    for (Raster* picture : {&pictures.photo, &pictures.thumbnail, &pictures.preview}) {
+        if (picture == &pictures.preview && !settings_.keepPreviews)
+            break;
+        turnUpright(*picture, orientation, objects.turned);
+        if (const SrgbConversion* toSrgb = objects.input.toSrgb())
+            toSrgb->apply(*picture);
+    }
 }
 
 // Everything the user can see of one photo, on the calling thread, in the order a build
@@ -129,6 +155,9 @@ void AlbumBuilder::makePhoto(const std::string& inputPath, WorkObjects& objects,
 void AlbumBuilder::commitPhoto(PhotoRecord& record, const MadePhoto& made, BuildOutcome& outcome) {
     if (made.error)
         std::rethrow_exception(made.error);
+    if (!made.damage.empty())
+        outcome.damagedPhotos.push_back(settings_.inputFolder + record.fileName + ": " +
+                                        made.damage);
     const std::string photoPath = settings_.outputFolder + record.fileName;
     recordScaledSizes(made.sizes, record);
     writePicture(made.photoJpeg, photoPath, outcome);

@@ -6,6 +6,7 @@
 #include "state/AlbumState.h"
 
 #include <string>
+#include <vector>
 
 namespace vistarel {
 
@@ -17,6 +18,9 @@ struct BuildOutcome {
     bool pageReached = false;    // the page writer found the output folder
     bool encodingFailed = false; // a picture could not be encoded and was not written
     std::string error;           // Failed: the text shown, naming the photo
+    // Photos whose data was damaged but decodable, each as "<path>: <libjpeg's warning>";
+    // their pictures may show a grey band. The front end tells the user after the build.
+    std::vector<std::string> damagedPhotos;
 };
 
 // The build command: checks the catalogue and sizes, builds every photo, then writes the

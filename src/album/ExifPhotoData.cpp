@@ -58,6 +58,7 @@ ExifPhotoData readExifPhotoData(const std::string& path) {
         data.dateText = exif.DateTimeDigitized;
     data.caption =
         decodeUserComment(exif.UserComment, exif.UserCommentCode, exif.IsMotorolaOrder());
+    data.orientation = exif.Orientation;
     return data;
 }
 

@@ -8,6 +8,7 @@ namespace vistarel {
 struct ExifPhotoData {
     std::string dateText; // the date of digitising when it converts, else ""
     std::string caption;  // the user comment as text (UTF-8), "" without one
+    int orientation = 1;  // how the stored pixels are to be turned upright (1 to 8)
 };
 ExifPhotoData readExifPhotoData(const std::string& path);
 

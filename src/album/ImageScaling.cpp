@@ -72,6 +72,11 @@ PictureSizes pictureSizes(int width, int height, const AlbumState& state) {
             sizeForMode(width, height, ScaleMode::Preview, state)};
 }
 
+PictureSizes exchangedSides(const PictureSizes& sizes) {
+    const auto exchanged = [](PictureSize size) { return PictureSize{size.height, size.width}; };
+    return {exchanged(sizes.photo), exchanged(sizes.thumbnail), exchanged(sizes.preview)};
+}
+
 void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
                   ScaledPictures& pictures, bool withPreview) {
     if (source.pixels.empty())

@@ -27,6 +27,10 @@ struct PictureSizes {
 };
 PictureSizes pictureSizes(int width, int height, const AlbumState& state);
 
+// The sizes with width and height exchanged: a photo stored on its side is drawn on its side
+// and its pictures are turned upright after.
+PictureSizes exchangedSides(const PictureSizes& sizes);
+
 // The three pictures of one photo. Buffers are kept for the next photo.
 struct ScaledPictures {
     Raster photo;

@@ -21,6 +21,7 @@ struct MadePhoto {
     PictureSizes sizes;
     // The encoded pictures; none where the encoder refused the picture.
     std::optional<std::string> photoJpeg, thumbnailJpeg, previewJpeg;
+    std::string damage;       // libjpeg's warning when the photo's data was damaged
     std::exception_ptr error; // the photo could not be made
 };
 

@@ -10,14 +10,15 @@ const char* const kCliUsage =
     "Usage:\n"
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
-    "                     [--jobs N]\n"
-    "  vistarel-cli styles          lists the styles found beside the program\n"
+    "                     [--jobs N] [--ignore-orientation]\n"
+    "  vistarel-cli styles          lists the shipped styles and the user's own\n"
     "  vistarel-cli --help | --version\n"
     "\n"
     "Makes a web photo album of the *.jpg photos of INPUT_DIR in OUTPUT_DIR: album photos,\n"
     "sm_ thumbnails, index.html and color.css. Defaults: --name Vistarel, --thumb 100x75,\n"
     "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
     "--jobs N makes at most N photos at once (default: one per hardware thread).\n"
+    "Photos are turned upright as their EXIF orientation says, unless --ignore-orientation.\n"
     "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
     "the page.\n";
 
@@ -44,6 +45,10 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--yes") {
             options.answerYes = true;
+            continue;
+        }
+        if (arg == "--ignore-orientation") {
+            options.settings.turnUpright = false;
             continue;
         }
         if (arg.rfind("--", 0) != 0) {

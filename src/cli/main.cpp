@@ -44,11 +44,14 @@ int listStyles() {
     return kExitWritten;
 }
 
-// The exit status says what became of the album, from the build's outcome alone.
+// The exit status says what became of the album, from the build's outcome alone. Damaged
+// photos are in the album, so they are a warning, not a failure.
 int exitStatus(const BuildOutcome& built, const AlbumSettings& settings) {
     const bool written = built.ending == Ending::Done || built.ending == Ending::Stopped;
     if (!written || built.encodingFailed)
         return kExitMessage;
+    for (const std::string& damaged : built.damagedPhotos)
+        std::fprintf(stderr, "Varování: %s\n", visibleOnTerminal(damaged, false).c_str());
     std::fprintf(stderr, "Album: %sindex.html\n",
                  visibleOnTerminal(settings.outputFolder, false).c_str());
     // Stopped by a signal: the shell's status for it, 128 + its number.

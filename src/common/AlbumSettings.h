@@ -20,6 +20,7 @@ struct AlbumSettings {
     int previewWidth = 315;
     int previewHeight = 186;
     bool keepPreviews = true; // a build keeps previews only for a front end that shows them
+    bool turnUpright = true;  // turn photos as their EXIF orientation says (CLI may opt out)
     int jobs = 0; // photos made at once: one per hardware thread, at most this when positive
 };
 

@@ -78,13 +78,10 @@ std::shared_ptr<const SrgbConversion> makeConversion(const std::string& bytes,
 
 } // namespace
 
+// In place: LittleCMS reads each pixel before it writes it, and both sides take three bytes.
 void SrgbConversion::apply(Raster& picture) const {
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width) * 3);
-    for (int y = 0; y < picture.height; ++y) {
-        cmsDoTransform(handle_->transform, picture.row(y), row.data(),
-                       cmsUInt32Number(picture.width));
-        std::copy(row.begin(), row.end(), picture.row(y));
-    }
+    cmsDoTransform(handle_->transform, picture.pixels.data(), picture.pixels.data(),
+                   cmsUInt32Number(picture.width * picture.height));
 }
 
 void SrgbConversion::applyCmykRow(const std::uint8_t* cmyk, std::uint8_t* rgb, int width) const {

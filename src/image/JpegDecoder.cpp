@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,27 @@ void checkSize(const jpeg_decompress_struct& info, const std::string& path) {
                     std::to_string(info.image_height) + " pixels)");
 }
 
+DecodedSpace decodedSpace(const jpeg_decompress_struct& info) {
+    if (!isFourComponent(info.jpeg_color_space))
+        return DecodedSpace::Rgb;
+    return info.saw_Adobe_marker ? DecodedSpace::CmykInverted : DecodedSpace::Cmyk;
+}
+
+// The embedded ICC profile, possibly spread over several APP2 segments. A malformed one is
+// no damage to the photo: its warning is taken back.
+std::string iccProfile(Decompressor& jpeg) {
+    JOCTET* data = nullptr;
+    unsigned int length = 0;
+    const long warningsBefore = jpeg.errors.warnings();
+    jpeg.run([&] { jpeg_read_icc_profile(&jpeg.info, &data, &length); });
+    const std::unique_ptr<JOCTET, decltype(&std::free)> owner(data, &std::free);
+    if (warningsBefore == 0 && jpeg.errors.warnings() > 0) {
+        jpeg.errors.manager.num_warnings = 0;
+        jpeg.errors.firstWarning[0] = '\0';
+    }
+    return data == nullptr ? std::string() : std::string(reinterpret_cast<char*>(data), length);
+}
+
 void chooseBestQuality(jpeg_decompress_struct& info, const DecodeScaleChoice& choose) {
     info.out_color_space = isFourComponent(info.jpeg_color_space) ? JCS_CMYK : JCS_RGB;
     const int eighths =
@@ -62,14 +84,19 @@ void readRgbRows(Decompressor& jpeg, Raster& picture) {
     jpeg.run(read);
 }
 
-void readCmykRows(Decompressor& jpeg, Raster& picture) {
+// Through the photo's CMYK profile when it has one, else by the plain ink formula.
+void readCmykRows(Decompressor& jpeg, Raster& picture, const SrgbConversion* profile) {
     std::vector<JSAMPLE> cmyk(static_cast<std::size_t>(picture.width) * 4);
     bool inverted = jpeg.info.saw_Adobe_marker;
     auto read = [&] {
         while (jpeg.info.output_scanline < jpeg.info.output_height) {
             int y = static_cast<int>(jpeg.info.output_scanline);
             JSAMPROW rows[1] = {cmyk.data()};
-            if (jpeg_read_scanlines(&jpeg.info, rows, 1) == 1)
+            if (jpeg_read_scanlines(&jpeg.info, rows, 1) != 1)
+                continue;
+            if (profile != nullptr)
+                profile->applyCmykRow(cmyk.data(), picture.row(y), picture.width);
+            else
                 cmykRowToRgb(cmyk.data(), picture.row(y), picture.width, inverted);
         }
     };
@@ -123,10 +150,15 @@ struct FileSource {
     }
 };
 
-PhotoScale decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoice& choose) {
+DecodedPhoto decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeOptions& options) {
+    DecodedPhoto decoded;
+    if (options.profiles != nullptr)
+        jpeg.run([&] { jpeg_save_markers(&jpeg.info, JPEG_APP0 + 2, 0xFFFF); });
     jpeg.run([&] { jpeg_read_header(&jpeg.info, TRUE); });
     checkSize(jpeg.info, jpeg.path);
-    chooseBestQuality(jpeg.info, choose);
+    if (options.profiles != nullptr)
+        decoded.toSrgb = options.profiles->toSrgb(iccProfile(jpeg), decodedSpace(jpeg.info));
+    chooseBestQuality(jpeg.info, options.chooseScale);
     jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
     const int width = static_cast<int>(jpeg.info.output_width);
     const int height = static_cast<int>(jpeg.info.output_height);
@@ -135,26 +167,31 @@ PhotoScale decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeScaleChoi
     if (static_cast<std::size_t>(width) * height * 3 > picture.pixels.capacity())
         picture = Raster();
     picture.resize(width, height);
-    if (jpeg.info.out_color_space == JCS_CMYK)
-        readCmykRows(jpeg, picture);
-    else
+    if (jpeg.info.out_color_space == JCS_CMYK) {
+        readCmykRows(jpeg, picture, decoded.toSrgb.get());
+        decoded.toSrgb.reset(); // done
+    } else {
         readRgbRows(jpeg, picture);
+    }
     // The trailer after the last row is not read: nothing there changes the picture.
-    return {static_cast<int>(jpeg.info.image_width), static_cast<int>(jpeg.info.image_height),
-            static_cast<int>(jpeg.info.scale_num)};
+    decoded.scale = {static_cast<int>(jpeg.info.image_width),
+                     static_cast<int>(jpeg.info.image_height),
+                     static_cast<int>(jpeg.info.scale_num)};
+    decoded.damage = jpeg.errors.firstWarning;
+    return decoded;
 }
 
 } // namespace
 
-PhotoScale decodeJpegFile(const std::string& path, Raster& picture,
-                          const DecodeScaleChoice& choose) {
+DecodedPhoto decodeJpegFile(const std::string& path, Raster& picture,
+                            const DecodeOptions& options) {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw cannotOpenFile(path, errno);
     FileSource source(file.get());
     Decompressor jpeg(path);
     jpeg.info.src = &source.manager;
-    return decodeFrom(jpeg, picture, choose);
+    return decodeFrom(jpeg, picture, options);
 }
 
 void decodeJpegBytes(const std::string& bytes, Raster& picture) {
@@ -163,7 +200,7 @@ void decodeJpegBytes(const std::string& bytes, Raster& picture) {
         jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(bytes.data()),
                      static_cast<unsigned long>(bytes.size()));
     });
-    decodeFrom(jpeg, picture, {});
+    decodeFrom(jpeg, picture, DecodeOptions{});
 }
 
 } // namespace vistarel

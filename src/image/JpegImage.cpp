@@ -2,9 +2,9 @@
 
 namespace vistarel {
 
-void JpegImage::loadFromFile(const std::string& path, const DecodeScaleChoice& choose) {
+void JpegImage::loadFromFile(const std::string& path, const DecodeOptions& options) {
     try {
-        scale_ = decodeJpegFile(path, picture_, choose);
+        decoded_ = decodeJpegFile(path, picture_, options);
     } catch (...) {
         picture_ = Raster();
         throw;

@@ -15,15 +15,18 @@ public:
     int width() const { return picture_.width; }
     int height() const { return picture_.height; }
     bool empty() const { return picture_.pixels.empty(); }
-    const PhotoScale& scale() const { return scale_; }
+    const PhotoScale& scale() const { return decoded_.scale; }
+    // The conversion the pictures made from it still need; null when none.
+    const SrgbConversion* toSrgb() const { return decoded_.toSrgb.get(); }
+    const std::string& damage() const { return decoded_.damage; }
 
-    // Decodes at full size unless choose picks a smaller scale; the buffer is reused from
-    // the photo decoded before.
-    void loadFromFile(const std::string& path, const DecodeScaleChoice& choose = {});
+    // Decodes at full size unless the options pick a smaller scale; the buffer is reused
+    // from the photo decoded before.
+    void loadFromFile(const std::string& path, const DecodeOptions& options = {});
 
 private:
     Raster picture_;
-    PhotoScale scale_;
+    DecodedPhoto decoded_;
 };
 
 } // namespace vistarel

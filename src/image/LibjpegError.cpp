@@ -10,14 +10,21 @@ namespace {
     std::longjmp(errors->jump, 1);
 }
 
-void silent(j_common_ptr) {}
+// Counts warnings and keeps the first one's text; prints nothing, traces included.
+void keepFirstWarning(j_common_ptr info, int level) {
+    if (level >= 0)
+        return;
+    auto* errors = reinterpret_cast<LibjpegErrorManager*>(info->err);
+    if (info->err->num_warnings++ == 0)
+        info->err->format_message(info, errors->firstWarning);
+}
 
 } // namespace
 
 LibjpegErrorManager::LibjpegErrorManager() {
     jpeg_std_error(&manager);
     manager.error_exit = jumpOnError;
-    manager.output_message = silent;
+    manager.emit_message = keepFirstWarning;
 }
 
 bool callLibjpeg(LibjpegErrorManager& errors, void (*calls)(void* context), void* context) {

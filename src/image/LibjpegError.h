@@ -14,11 +14,13 @@ namespace vistarel {
 // libjpeg reports a fatal error by calling error_exit, which must not return. Ours
 // records the message and jumps back to the one guarded call below; the caller then
 // throws our exception, so no C++ exception ever unwinds through libjpeg's frames.
-// Warnings (corrupt data the decoder can work around) are counted and otherwise ignored.
+// Warnings (corrupt data the decoder can work around) are counted, and the first one's text
+// is kept so the user can be told which photo was damaged.
 struct LibjpegErrorManager {
     jpeg_error_mgr manager{};
     std::jmp_buf jump{};
     char message[JMSG_LENGTH_MAX]{};
+    char firstWarning[JMSG_LENGTH_MAX]{};
 
     LibjpegErrorManager();
     jpeg_error_mgr* get() { return &manager; }

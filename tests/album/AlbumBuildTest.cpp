@@ -1,15 +1,13 @@
-#include "album/BuildCommand.h"
 #include "album/PhotoPipeline.h"
 
 #include "common/FileSystem.h"
 #include "image/JpegDecoder.h"
 #include "image/JpegImage.h"
 
+#include "AlbumBuildFixture.h"
 #include "DemoPhotos.h"
 #include "ExifBytes.h"
 #include "FailingAllocations.h"
-#include "RecordingFrontEnd.h"
-#include "TempFolder.h"
 #include "TestPhotos.h"
 
 #include <algorithm>
@@ -50,45 +48,6 @@ std::string localTimeText(std::time_t t) {
     localtime_r(&t, &local);
     std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
     return buffer;
-}
-
-struct AlbumBuild : ::testing::Test {
-    TempFolder dir;
-    std::string input = dir.subfolder("in");
-    std::string output = dir.subfolder("out");
-    RecordingFrontEnd window;
-    AlbumState state;
-
-    AlbumBuild() {
-        ::setenv("TZ", "Europe/Prague", 1);
-        ::tzset();
-        setProgramFolder(dir.path());
-        dir.subfolder("css");
-        writeFileBytes(dir.file("css/a.css"), "body {}\r\n");
-        window.settings.inputFolder = input;
-        window.settings.outputFolder = output;
-        window.settings.styleName = "a.css";
-    }
-    ~AlbumBuild() override { setProgramFolder(""); }
-
-    void load(std::initializer_list<const char*> names) {
-        for (const char* name : names)
-            state.catalogue.push_back(PhotoRecord{name, {}, 0, 0, 0, 0, {}});
-    }
-    static std::string name(int i) { return "p" + std::to_string(i) + ".jpg"; }
-    void loadNumbered(int count) {
-        state.catalogue.clear();
-        for (int i = 0; i < count; ++i)
-            state.catalogue.push_back(PhotoRecord{name(i), {}, 0, 0, 0, 0, {}});
-    }
-    std::string page() const { return readFileBytes(output + "index.html"); }
-    BuildOutcome build() { return runBuildCommand(state, window.settings, window); }
-};
-
-JpegImage decoded(const std::string& path) {
-    JpegImage image;
-    image.loadFromFile(path);
-    return image;
 }
 
 } // namespace

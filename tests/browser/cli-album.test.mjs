@@ -35,6 +35,9 @@ before(async () => {
     fs.mkdirSync(photos);
     fs.mkdirSync(album);
     execFileSync(MAKE_DEMO_PHOTOS, [photos, '0.25']);
+    // The panorama, 750 x 250 as stored, as a camera held upright would tag it.
+    execFileSync('exiftool', ['-q', '-n', '-overwrite_original', '-Orientation=6',
+                              path.join(photos, '07_hory.jpg')]);
     execFileSync(CLI, ['build', photos, album, '--name', 'Ukázka', '--photo', '480x360']);
     context = await launchBrowser(root, { width: 1024, height: 768 });
     page = await context.newPage();
@@ -53,6 +56,17 @@ test('every thumbnail of the built album loads', async () => {
     await page.waitForFunction(() =>
         [...document.querySelectorAll('#view img')].every((img) => img.complete && img.naturalWidth > 0));
     assert.equal(await page.title(), 'Ukázka');
+});
+
+test('a photo stored on its side stands upright in the page and the files', async () => {
+    const hory = await page.evaluate(() => photo_list.find((photo) => photo.url === '07_hory.jpg'));
+    assert.deepEqual([hory.w_sm, hory.h_sm, hory.w_big, hory.h_big], [33, 100, 160, 480]);
+    const loaded = await page.evaluate(() => new Promise((resolve) => {
+        const image = new Image();
+        image.onload = () => resolve([image.naturalWidth, image.naturalHeight]);
+        image.src = '07_hory.jpg';
+    }));
+    assert.deepEqual(loaded, [160, 480]);
 });
 
 test('the overlay shows the EXIF captions and walks through the photos', async () => {

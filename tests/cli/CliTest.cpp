@@ -145,11 +145,18 @@ TEST(TerminalFrontEnd, ControlCharactersAreShownAsEscapes) {
 TEST_F(CliBuild, WritesTheAlbumAndReportsEachPhoto) {
     writeDemoPhotos(input, 0.1);
     writeTestJpeg(input + "\x1B[2J.jpg", 40, 30); // a name that would clear the terminal
+    std::vector<std::uint8_t> cut = encodeTestJpeg(64, 64);
+    cut.resize(cut.size() * 2 / 3); // damaged mid-scan: in the album, with a warning
+    writeBytes(input + "cut.jpg", cut);
     const auto result = runCli({"build", input, output, "--name", "Léto", "--yes"});
     EXPECT_EQ(result.exitCode, 0) << result.output;
-    EXPECT_NE(result.output.find("Info: Načteno 9 snímků\n"), std::string::npos);
-    EXPECT_NE(result.output.find("1/9 \\x1B[2J.jpg\n"), std::string::npos);
-    EXPECT_NE(result.output.find("9/9 08_detail.jpg\n"), std::string::npos);
+    EXPECT_NE(result.output.find("Info: Načteno 10 snímků\n"), std::string::npos);
+    EXPECT_NE(result.output.find("1/10 \\x1B[2J.jpg\n"), std::string::npos);
+    EXPECT_NE(result.output.find("9/10 08_detail.jpg\n"), std::string::npos);
+    EXPECT_NE(result.output.find("Varování: " + input + "cut.jpg: Premature end of JPEG file\n"),
+              std::string::npos)
+        << result.output;
+    EXPECT_TRUE(fileExists(output + "cut.jpg"));
     EXPECT_EQ(result.output.find('\x1B'), std::string::npos);
     EXPECT_TRUE(fileExists(output + "sm_03_trh.JPG"));
     EXPECT_NE(readFileBytes(output + "index.html").find("L\xE9to"), std::string::npos);

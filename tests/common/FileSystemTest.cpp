@@ -43,3 +43,14 @@ TEST(Listing, FilesAndLinksToFilesByExtensionInAnyCaseInNaturalOrder) {
               (std::vector<std::string>{"a.Jpg", "b9.jpg", "b10.JPG", "link.jpg"}));
     EXPECT_TRUE(listFilesWithExtension(dir.file("missing/"), ".jpg").empty());
 }
+
+// Beside the executable while it has its css/ there, else the installed share folder.
+TEST(Folders, ProgramFolderIsBesideTheProgramOrItsInstalledShare) {
+    TempFolder dir;
+    const auto bin = dir.subfolder("bin");
+    EXPECT_EQ(programFolderFor(bin), bin);
+    std::filesystem::create_directories(dir.file("share/vistarel/css"));
+    EXPECT_EQ(programFolderFor(dir.file("bin")), dir.file("share/vistarel/"));
+    dir.subfolder("bin/css");
+    EXPECT_EQ(programFolderFor(bin), bin);
+}

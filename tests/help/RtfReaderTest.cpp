@@ -113,6 +113,25 @@ TEST(RtfReader, FormattingFollowsGroupsTablesAndResets) {
               std::string::npos);
 }
 
+// Rich text as a word processor writes it: a small Czech page LibreOffice Writer converted,
+// recorded by scripts/record-office-sample.sh.
+TEST(RtfReader, ReadsWhatAWordProcessorWrote) {
+    const std::string html =
+        rtfToHtml(readFileBytes(std::string(VISTAREL_TEST_DATA_DIR) + "office-sample.rtf"));
+    const std::string text = visible(html);
+    for (const char* expected : {"Nápověda\n", "Příliš žluťoučký kůň úpěl ďábelské ódy & kurzíva",
+                                 "podtržené", "červená € ✓", "Vytvořit Album"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    for (const char* leaked : {"Times New Roman", "Heading", "LibreOffice", ";;"})
+        EXPECT_EQ(text.find(leaked), std::string::npos) << leaked;
+    const std::pair<const char*, const char*> tags[] = {{"ďábelské", "font-weight:700"},
+                                                        {"kurzíva", "font-style:italic"},
+                                                        {"podtržené", "text-decoration:underline"},
+                                                        {"červená", "color:#FF0000"}};
+    for (const auto& [word, style] : tags)
+        EXPECT_NE(tagHolding(html, word, "<span ").find(style), std::string::npos) << word;
+}
+
 TEST(RtfReader, AnyInputGivesWellFormedHtml) {
     const std::string deep = std::string(200000, '{') + "\\b x" + std::string(200000, '}') + "y";
     EXPECT_EQ(visible(rtfToHtml(deep)), "xy\n");

@@ -78,10 +78,10 @@ TEST(JpegImage, DecodesAtTheChosenScaleRoundingUp) {
     full.loadFromFile(folder.file("in.jpg"));
     for (int eighths = 1; eighths <= 8; ++eighths) {
         JpegImage image;
-        image.loadFromFile(folder.file("in.jpg"), [&](int width, int height) {
-            EXPECT_EQ(width * 1000 + height, 203157) << "the stored size";
-            return eighths;
-        });
+        image.loadFromFile(folder.file("in.jpg"), {[&](int width, int height) {
+                               EXPECT_EQ(width * 1000 + height, 203157) << "the stored size";
+                               return eighths;
+                           }});
         ASSERT_EQ(image.width(), (203 * eighths + 7) / 8);
         ASSERT_EQ(image.height(), (157 * eighths + 7) / 8);
         EXPECT_EQ(image.scale().photoWidth * 1000 + image.scale().photoHeight, 203157);

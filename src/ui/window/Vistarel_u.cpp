@@ -1,6 +1,7 @@
 #include "ui/window/Vistarel_u.h"
 
 #include "album/BuildCommand.h"
+#include "common/Messages.h"
 #include "page/CodeOnlyCommand.h"
 #include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
@@ -49,6 +50,14 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
+
+// The album holds them, but their damaged part may show as a grey band.
+std::string damagedPhotosText(const std::vector<std::string>& photos) {
+    std::string text = "Některé snímky jsou poškozené, v albu nemusí být celé:";
+    for (const std::string& photo : photos)
+        text += kCrLf + photo;
+    return text;
+}
 
 QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption) {
     auto* page = new QWidget(tabs);
@@ -209,6 +218,8 @@ void TfVL::btnVytvoritAlbumClick() {
         commentEditor->ShowFirstPhoto(built.photoCount);
     if (built.pageReached)
         options_.btnPouzeKod->setEnabled(true);
+    if (built.ending != Ending::Failed && !built.damagedPhotos.empty())
+        showNotice(*this, damagedPhotosText(built.damagedPhotos));
     if (closeAfterBuild_)
         close();
 }
