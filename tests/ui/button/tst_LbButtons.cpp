@@ -103,6 +103,13 @@ private slots:
                      QRect(row.at, QSize(16, 16)));
         }
     }
+
+    void dropDownArrowSitsAtTheRightEdge() {
+        LbButtonLook arrow = look();
+        arrow.fontColor = Qt::darkMagenta;
+        arrow.showArrow = true;
+        QCOMPARE(boxOf(renderLbButton(QSize(60, 24), arrow), Qt::darkMagenta), QRect(49, 11, 5, 3));
+    }
 };
 
 QTEST_MAIN(tst_LbButtons)
