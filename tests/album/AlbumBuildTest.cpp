@@ -4,8 +4,6 @@
 #include "album/BuildCommand.h"
 #include "album/PhotoPipeline.h"
 #include "common/FileSystem.h"
-#include "image/JpegDecoder.h"
-#include "image/JpegEncoder.h"
 #include "image/JpegImage.h"
 
 #include "DemoPhotos.h"

@@ -161,7 +161,8 @@ TEST_F(CliBuild, ShowsAProgressBarOnATerminal) {
 }
 
 // Refusals write nothing; outputs that would overwrite an input photo or one another are
-// found before any write. A style that cannot be copied is told after the page.
+// found before any write (the last row's second photo stays). A style that cannot be copied
+// is told after the page.
 TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
     writeTestJpeg(input + "a.jpg", 40, 30);
     const std::string photo = readFileBytes(input + "a.jpg");
