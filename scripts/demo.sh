@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 demo=${1:-demo-album}
 mkdir -p "$demo/photos" "$demo/album"
+cmake --build build --target make-demo-photos >/dev/null
 build/make-demo-photos "$demo/photos"
 build/vistarel-cli build "$demo/photos" "$demo/album" --name "Ukázkové album" --yes
 echo

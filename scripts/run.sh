@@ -3,7 +3,7 @@
 # otherwise a demo album made with the command-line front end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh run
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/vistarel ]; then
     exec build/vistarel "$@"

@@ -11,7 +11,7 @@ const char* const kCliUsage =
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
     "                     [--jobs N] [--ignore-orientation]\n"
-    "  vistarel-cli styles          lists the styles found beside the program\n"
+    "  vistarel-cli styles          lists the shipped styles and the user's own\n"
     "  vistarel-cli --help | --version\n"
     "\n"
     "Makes a web photo album of the *.jpg photos of INPUT_DIR in OUTPUT_DIR: album photos,\n"

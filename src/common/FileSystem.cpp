@@ -128,7 +128,16 @@ std::string programFolder() {
         return programFolderOverride();
     std::error_code ec;
     const auto exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string("./") : withTrailingSeparator(exe.parent_path().string());
+    return ec ? std::string("./") : programFolderFor(exe.parent_path().string());
+}
+
+std::string programFolderFor(const std::string& exeFolder) {
+    const std::string beside = withTrailingSeparator(exeFolder);
+    if (folderExists(beside + "css"))
+        return beside;
+    const std::string installed =
+        fs::path(beside + "../share/vistarel/").lexically_normal().string();
+    return folderExists(installed) ? installed : beside;
 }
 
 void setProgramFolder(const std::string& folder) {

@@ -29,9 +29,13 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
 void writeFileBytes(const std::string& path, const std::string& bytes);
 std::string readFileBytes(const std::string& path);
 
-// The folder of the running executable, ending in '/'. Tests may point it elsewhere.
+// The folder holding the program's styles and help, ending in '/': the executable's own
+// folder when css/ lies there (a build tree), else ../share/vistarel/ from it when that
+// exists (installed). programFolderFor makes that choice for a given executable folder;
+// tests may point programFolder elsewhere.
 std::string programFolder();
 void setProgramFolder(const std::string& folder);
+std::string programFolderFor(const std::string& exeFolder);
 std::string stylesFolder(); // programFolder() + "css/"
 
 // Appends '/' when the text does not end in one.

@@ -5,7 +5,17 @@
 #include <QIcon>
 #include <csignal>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("vistarel " VISTAREL_VERSION);
+            return 0;
+        }
+    }
     // A file-size limit fails the write, which is reported, rather than ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);

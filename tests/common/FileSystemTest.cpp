@@ -66,3 +66,13 @@ TEST(Folders, SameExistingFolderSeesThroughLinksAndSlashes) {
     EXPECT_FALSE(sameExistingFolder(real, dir.path()));
     EXPECT_FALSE(sameExistingFolder(dir.file("none/"), dir.file("none/")));
 }
+
+TEST(Folders, ProgramFolderIsBesideTheProgramOrItsInstalledShare) {
+    TempFolder dir;
+    const auto bin = dir.subfolder("bin");
+    EXPECT_EQ(programFolderFor(bin), bin);
+    std::filesystem::create_directories(dir.file("share/vistarel/css"));
+    EXPECT_EQ(programFolderFor(dir.file("bin")), dir.file("share/vistarel/"));
+    dir.subfolder("bin/css");
+    EXPECT_EQ(programFolderFor(bin), bin);
+}
