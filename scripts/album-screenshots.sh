@@ -9,6 +9,7 @@ out=$(mkdir -p "${1:-$root/build/screenshots}" && cd "${1:-$root/build/screensho
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/photos" "$work/album"
+cmake --build "$root/build" --target make-demo-photos vistarel-cli >/dev/null
 "$root/build/make-demo-photos" "$work/photos" >/dev/null
 "$root/build/vistarel-cli" build "$work/photos" "$work/album" --name "Ukázka" >/dev/null 2>&1
 cd "$root/tests/browser"
