@@ -1,18 +1,24 @@
+// Whole builds through the recording front end: real photos in, real files out. Photos on
+// their side and with colour profiles are made by outside tools (jpegtran, exiftool,
+// ImageMagick), not by the program.
+#include "album/BuildCommand.h"
 #include "album/PhotoPipeline.h"
-
 #include "common/FileSystem.h"
-#include "image/JpegDecoder.h"
 #include "image/JpegImage.h"
 
-#include "AlbumBuildFixture.h"
 #include "DemoPhotos.h"
 #include "ExifBytes.h"
 #include "FailingAllocations.h"
+#include "RecordingFrontEnd.h"
+#include "TempFolder.h"
 #include "TestPhotos.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace vistarel;
@@ -20,235 +26,295 @@ using namespace vistarel::testing;
 
 namespace {
 
-std::vector<std::uint8_t> bytesOf(const std::string& text) {
-    return {text.begin(), text.end()};
+// An input and an output folder, a program folder with one style, and the build command
+// driven through the recording front end.
+struct AlbumBuild : ::testing::Test {
+    TempFolder dir;
+    std::string input = dir.subfolder("in");
+    std::string output = dir.subfolder("out");
+    RecordingFrontEnd window;
+    AlbumState state;
+
+    AlbumBuild() {
+        setProgramFolder(dir.path());
+        dir.subfolder("css");
+        writeFileBytes(dir.file("css/a.css"), "body {}\r\n");
+        window.settings.inputFolder = input;
+        window.settings.outputFolder = output;
+        window.settings.styleName = "a.css";
+    }
+    ~AlbumBuild() override { setProgramFolder(""); }
+
+    void load(const std::vector<std::string>& names) {
+        state.catalogue.clear();
+        for (const std::string& name : names)
+            state.catalogue.emplace_back().fileName = name;
+    }
+    void loadNumbered(int count) {
+        load({});
+        for (int i = 0; i < count; ++i)
+            state.catalogue.emplace_back().fileName = "p" + std::to_string(i) + ".jpg";
+    }
+    std::string page() const { return readFileBytes(output + "index.html"); }
+    BuildOutcome build() { return runBuildCommand(state, window.settings, window); }
+};
+
+JpegImage decoded(const std::string& path) {
+    JpegImage image;
+    image.loadFromFile(path);
+    return image;
 }
 
-// A photo with an EXIF date and an ASCII-coded comment.
-void writePhoto(const std::string& path, int width, int height, const std::string& date,
-                const std::string& comment) {
+void writePhotoWithExif(const std::string& path, int width, int height,
+                        const std::string& exifPayload) {
+    writeTestJpeg(path, width, height,
+                  {.segments = {{0xE1, {exifPayload.begin(), exifPayload.end()}}}});
+}
+
+// A photo whose EXIF comment is its caption.
+void writePhoto(const std::string& path, int width, int height, const std::string& comment = "") {
     PhotoExif exif;
-    exif.dateTimeDigitized = date;
     if (!comment.empty())
         exif.userComment = comment;
-    TestPhotoOptions options;
-    options.segments.push_back({0xE1, bytesOf(exifPayload(exif))});
-    writeTestJpeg(path, width, height, options);
+    writePhotoWithExif(path, width, height, exifPayload(exif));
 }
 
-std::time_t modificationTime(const std::string& path) {
+// The file's last-write time, local.
+std::string modified(const std::string& path) {
     struct stat st {};
     ::stat(path.c_str(), &st);
-    return st.st_mtime;
+    char text[32];
+    std::tm local{};
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", localtime_r(&st.st_mtime, &local));
+    return text;
 }
 
-std::string localTimeText(std::time_t t) {
-    char buffer[32];
-    std::tm local{};
-    localtime_r(&t, &local);
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
-    return buffer;
+std::string name(int i) {
+    return "p" + std::to_string(i) + ".jpg";
+}
+
+// For the outside tools; the test folders' paths need no quoting.
+void run(const std::string& command) {
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
 }
 
 } // namespace
 
-TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyle) {
-    writePhoto(input + "wide.jpg", 3000, 2000, "2005:07:14 12:34:57", "Výlet na Sněžku");
-    writePhoto(input + "tall.jpg", 2000, 3000, "2005:01:10 08:00:01", "");
-    writePhoto(input + "small.jpg", 50, 40, "0000:00:00 00:00:00", "small");
-    writePhoto(input + "sm_x.jpg", 200, 153, "1979:12:31 23:59:58", "");
-    load({"wide.jpg", "tall.jpg", "small.jpg", "sm_x.jpg"});
-
-    const BuildOutcome built = build();
-
-    EXPECT_EQ(built.ending, Ending::Done);
-    EXPECT_EQ(built.photosBuilt, 4);
-    EXPECT_TRUE(built.loopEnded && built.pageReached);
-    EXPECT_TRUE(window.messages().empty()) << window.messages().front();
-    const struct {
-        const char* name;
-        int pw, ph, tw, th, previewWidth;
-    } expected[] = {{"wide.jpg", 800, 533, 100, 67, 279},
-                    {"tall.jpg", 533, 800, 67, 100, 124},
-                    {"small.jpg", 50, 40, 100, 80, 232},
-                    {"sm_x.jpg", 200, 153, 100, 76, 243}};
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const auto& e = expected[i];
-        SCOPED_TRACE(e.name);
-        const PhotoRecord& record = state.catalogue[i];
-        EXPECT_EQ(record.photoWidth, e.pw);
-        EXPECT_EQ(record.photoHeight, e.ph);
-        EXPECT_EQ(record.thumbWidth, e.tw);
-        EXPECT_EQ(record.thumbHeight, e.th);
-        const JpegImage photo = decoded(output + e.name);
-        EXPECT_EQ(photo.width(), e.pw);
-        EXPECT_EQ(photo.height(), e.ph);
-        const JpegImage thumb = decoded(output + "sm_" + e.name);
-        EXPECT_EQ(thumb.width(), e.tw);
-        EXPECT_EQ(thumb.height(), e.th);
-        Raster preview;
-        decodeJpegBytes(record.previewJpeg, preview);
-        EXPECT_EQ(preview.height, 186);
-        EXPECT_EQ(preview.width, e.previewWidth);
-    }
-    EXPECT_TRUE(fileExists(output + "sm_sm_x.jpg"));
-    EXPECT_EQ(state.catalogue[0].caption, "Výlet na Sněžku");
-    EXPECT_EQ(state.catalogue[1].caption, "");
-    EXPECT_NE(page().find("V\xFDlet na Sn\xEC\x9Eku"), std::string::npos);
-    EXPECT_EQ(readFileBytes(output + "color.css"), "body {}\r\n");
-
-    // Summer date stamped whatever the season now; odd seconds go down.
-    EXPECT_EQ(localTimeText(modificationTime(output + "wide.jpg")), "2005-07-14 12:34:56");
-    EXPECT_EQ(localTimeText(modificationTime(output + "tall.jpg")), "2005-01-10 08:00:00");
-    // No stamp for dates that do not convert or lie before 1980, and none on thumbnails.
-    const std::time_t now = std::time(nullptr);
-    for (const char* name : {"small.jpg", "sm_x.jpg", "sm_wide.jpg", "sm_tall.jpg"})
-        EXPECT_LE(std::abs(now - modificationTime(output + name)), 120) << name;
-
-    EXPECT_EQ(window.calls.front(), "running 4");
-    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "not running 4"), 1);
-    EXPECT_EQ(window.progressPosition, 3);
-}
-
 TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
     const int count = 8;
     for (int i = 0; i < count; ++i)
-        writePhoto(input + name(i), 120, 90, "2010:05:05 05:05:05", name(i));
-    for (int jobs : {1, 2}) {
-        SCOPED_TRACE(jobs);
-        window.settings.outputFolder = output = dir.subfolder("out" + std::to_string(jobs));
-        window.settings.jobs = jobs;
-        loadNumbered(count);
-        state.catalogue[count - 1].caption = "typed before";
-        window.progressPosition = -1;
-        window.onProcessEvents = [&](int) {
-            if (window.progressPosition == 1)
-                state.stopRequested = true;
-        };
-        const BuildOutcome built = build();
+        writePhoto(input + name(i), 120, 90, name(i));
+    const auto progressCalls = [&] {
+        return std::count_if(window.calls.begin(), window.calls.end(), [](const std::string& call) {
+            return call.rfind("progress", 0) == 0;
+        });
+    };
+    for (const int jobs : {1, 2})
+        for (const int stopAt : {0, 2}) { // before the first photo; once photo 1 is committed
+            SCOPED_TRACE(std::to_string(jobs) + " jobs, stop at " + std::to_string(stopAt));
+            output = dir.subfolder("out" + std::to_string(jobs) + std::to_string(stopAt));
+            window.settings.outputFolder = output;
+            window.settings.jobs = jobs;
+            window.calls.clear();
+            loadNumbered(count);
+            state.catalogue[count - 1].caption = "typed before";
+            window.onProcessEvents = [&](int) {
+                if (progressCalls() == stopAt)
+                    state.stopRequested = true;
+            };
+            const BuildOutcome built = build();
 
-        // Photo 1 was committed; each worker had two photos in flight.
-        const int done = 2 + 2 * buildJobs(jobs) - 1;
-        EXPECT_EQ(built.ending, Ending::Stopped);
-        EXPECT_EQ(built.photosBuilt, done);
-        for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(fileExists(output + name(i)), i < done) << i;
-            EXPECT_EQ(fileExists(output + "sm_" + name(i)), i < done) << i;
+            // The photos in flight are finished: two for each worker.
+            const int done = stopAt == 0 ? 0 : stopAt - 1 + 2 * buildJobs(jobs);
+            EXPECT_EQ(built.ending, Ending::Stopped);
+            EXPECT_EQ(built.photosBuilt, done);
+            EXPECT_EQ(progressCalls(), done);
+            for (int i = 0; i < count; ++i) {
+                EXPECT_EQ(fileExists(output + name(i)), i < done) << i;
+                EXPECT_EQ(fileExists(output + "sm_" + name(i)), i < done) << i;
+                EXPECT_EQ(state.catalogue[i].previewJpeg.empty(), i >= done) << i;
+                const std::string caption = i < done        ? name(i)
+                                            : i < count - 1 ? ""
+                                                            : "typed before";
+                EXPECT_EQ(state.catalogue[i].caption, caption) << i;
+            }
+            EXPECT_NE(page().find(name(count - 1)), std::string::npos);
+            EXPECT_TRUE(fileExists(output + "color.css"));
         }
-        EXPECT_EQ(state.catalogue[done - 1].caption, name(done - 1));
-        EXPECT_TRUE(state.catalogue[done].previewJpeg.empty());
-        EXPECT_EQ(state.catalogue[count - 1].caption, "typed before");
-        EXPECT_FALSE(state.catalogue[count - 1].captionFromExif);
-        // Walking on in the comment editor keeps a caption from EXIF text; a changed one is
-        // markup.
-        state.catalogue[done - 1].storeTypedCaption(name(done - 1));
-        EXPECT_TRUE(state.catalogue[done - 1].captionFromExif);
-        state.catalogue[done - 1].storeTypedCaption("<b>b</b>");
-        EXPECT_FALSE(state.catalogue[done - 1].captionFromExif);
-        EXPECT_EQ(window.progressPosition, done - 1);
-        EXPECT_NE(page().find(name(count - 1)), std::string::npos);
-        EXPECT_TRUE(fileExists(output + "color.css"));
-    }
 }
 
-TEST_F(AlbumBuild, StopBeforeTheFirstPhotoProcessesNone) {
-    writePhoto(input + "a.jpg", 60, 40, "", "");
-    load({"a.jpg"});
-    window.onProcessEvents = [&](int) { state.stopRequested = true; };
-    EXPECT_EQ(build().photosBuilt, 0);
-    EXPECT_FALSE(fileExists(output + "a.jpg"));
-    EXPECT_TRUE(fileExists(output + "index.html"));
-}
-
-TEST_F(AlbumBuild, RefusalsChangeNothing) {
-    EXPECT_EQ(build().ending, Ending::Refused); // empty catalogue
-    load({"a.jpg"});
-    window.settings.photoSizeText = "800";
-    EXPECT_EQ(build().ending, Ending::Refused);
-    window.settings.photoSizeText = "800x600";
-    window.settings.inputFolder = dir.file("gone/");
-    window.settings.outputFolder = dir.file("gone too/");
-    state.resolutionChanged = true;
-    EXPECT_EQ(build().ending, Ending::Refused);
-    window.settings.inputFolder = input;
-    EXPECT_FALSE(build().pageReached);
-    EXPECT_EQ(window.calls,
-              (std::vector<std::string>{
-                  "message Chyba warning ok: Nejsou načteny žádné snímky!\r\nMusíte nejdřív "
-                  "načíst snímky ke zpracování!",
-                  "message Chyba warning ok: Špatně vyplněné rozlišení!",
-                  "message Chyba warning ok: Vstupní složka neexistuje!",
-                  "message Chyba warning ok: Výstupní složka neexistuje!"}));
-    EXPECT_FALSE(state.resolutionChanged);
-}
-
-TEST_F(AlbumBuild, ACorruptPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
+// Photo 1 cannot be made: its data is no JPEG, its EXIF block (read before the photo is
+// decoded) points past the end of the file, or decoding it needs more memory than there is.
+TEST_F(AlbumBuild, AnErrorAtAPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
     const int count = 6;
     for (int i = 0; i < count; ++i)
-        writePhoto(input + name(i), 80, 60, "", "");
-    writeFileBytes(input + name(1), "this is no photo");
-    for (int jobs : {1, 2}) {
-        SCOPED_TRACE(jobs);
-        window.settings.outputFolder = output = dir.subfolder("out" + std::to_string(jobs));
-        window.settings.jobs = jobs;
-        window.calls.clear();
-        loadNumbered(count);
-        const BuildOutcome built = build();
+        writePhoto(input + name(i), 80, 60);
+    const std::string path = input + name(1);
+    const struct {
+        std::function<void()> damage;
+        std::string error;
+        std::size_t allocationLimit = 0;
+    } cases[] = {
+        {[&] { writeFileBytes(path, "this is no photo"); }, path + ": Not a JPEG file"},
+        {[&] { writePhotoWithExif(path, 80, 60, std::string("Exif\0\0II*\0\xFF\xFF\xFF\0", 14)); },
+         path + ": Read beyond end of file"},
+        // Decoded, it needs 5.76 MB at once; nothing else of the build does.
+        {[&] { writePhoto(path, 1600, 1200); }, path + ": Out of memory", 4'000'000}};
+    int run = 0;
+    for (const auto& c : cases)
+        for (const int jobs : {1, 2}) {
+            SCOPED_TRACE(c.error + ", jobs " + std::to_string(jobs));
+            c.damage();
+            output = dir.subfolder("out" + std::to_string(++run));
+            window.settings.outputFolder = output;
+            window.settings.jobs = jobs;
+            window.calls.clear();
+            loadNumbered(count);
+            std::optional<FailingAllocations> failing;
+            if (c.allocationLimit > 0)
+                failing.emplace(c.allocationLimit);
+            const BuildOutcome built = build();
+            failing.reset();
 
-        EXPECT_EQ(built.ending, Ending::Failed);
-        EXPECT_FALSE(built.loopEnded) << "the comment editor is not handed the photos";
-        EXPECT_EQ(built.error.rfind(input + name(1) + ": ", 0), 0u) << built.error;
-        EXPECT_TRUE(fileExists(output + name(0)));
-        for (int i = 1; i < count; ++i)
-            EXPECT_FALSE(fileExists(output + name(i)) || fileExists(output + "sm_" + name(i))) << i;
-        EXPECT_FALSE(fileExists(output + "index.html"));
-        EXPECT_FALSE(fileExists(output + "color.css"));
-        ASSERT_EQ(window.messages().size(), 1u);
-        const std::string message = window.messages().front();
-        EXPECT_EQ(message.rfind("message Vistarel error ok: " + input + name(1), 0), 0u) << message;
-        EXPECT_FALSE(window.buildRunning);
-    }
+            EXPECT_EQ(built.ending, Ending::Failed);
+            EXPECT_FALSE(built.loopEnded) << "the comment editor is not handed the photos";
+            EXPECT_EQ(built.error.rfind(c.error, 0), 0u) << built.error;
+            EXPECT_TRUE(fileExists(output + name(0)));
+            for (int i = 1; i < count; ++i)
+                EXPECT_FALSE(fileExists(output + name(i)) || fileExists(output + "sm_" + name(i)))
+                    << i;
+            EXPECT_FALSE(fileExists(output + "index.html") || fileExists(output + "color.css"));
+            EXPECT_EQ(window.messages(),
+                      std::vector<std::string>{"message Vistarel error ok: " + built.error + "."});
+            EXPECT_FALSE(window.buildRunning);
+        }
 }
 
-TEST_F(AlbumBuild, RunningOutOfMemoryEndsTheBuildNamingThePhotoAndRestoresTheButtons) {
-    writePhoto(input + "a.jpg", 80, 60, "", "");
-    writePhoto(input + "b.jpg", 1600, 1200, "", "");
-    load({"a.jpg", "b.jpg"});
-    {
-        // The decoded b.jpg needs 5.76 MB at once; nothing else of the build does.
-        const FailingAllocations failing(4'000'000);
-        const BuildOutcome built = build();
-        EXPECT_EQ(built.ending, Ending::Failed);
-        EXPECT_EQ(built.error, input + "b.jpg: Out of memory");
-    }
-    EXPECT_EQ(window.messages(), std::vector<std::string>{"message Vistarel error ok: " + input +
-                                                          "b.jpg: Out of memory."});
-    EXPECT_FALSE(window.buildRunning);
-    EXPECT_TRUE(fileExists(output + "a.jpg"));
-    EXPECT_FALSE(fileExists(output + "index.html"));
-}
-
-// The workers finish photos in any order and share nothing; none of that may show.
-TEST_F(AlbumBuild, EveryJobCountWritesTheSameAlbumAsOneJob) {
+// The demo photos, built with one job and with two: the workers finish photos in any order
+// and share nothing, and none of that may show.
+TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) {
+    EXPECT_EQ(build().ending, Ending::Refused);
+    EXPECT_EQ(window.messages(),
+              std::vector<std::string>{"message Chyba warning ok: Nejsou načteny žádné snímky!"
+                                       "\r\nMusíte nejdřív načíst snímky ke zpracování!"});
     writeDemoPhotos(input, 0.4);
     window.settings.photoSizeText = "320x240"; // most photos are decoded smaller
     std::vector<std::string> oneJob;
-    for (int jobs : {1, 2}) {
-        SCOPED_TRACE(jobs);
+    for (const int jobs : {1, 2}) {
         window.settings.jobs = jobs;
-        state.catalogue.clear();
+        window.calls.clear();
+        load({});
         for (const auto& photo : demoPhotos())
-            state.catalogue.push_back(PhotoRecord{photo.fileName, {}, 0, 0, 0, 0, {}});
+            state.catalogue.emplace_back().fileName = photo.fileName;
         ASSERT_EQ(build().ending, Ending::Done);
+        EXPECT_EQ(window.calls.front(), "running 8");
+        EXPECT_EQ(window.calls.back(), "not running 8");
+        EXPECT_TRUE(window.messages().empty());
+        EXPECT_EQ(window.progressPosition, 7);
         std::vector<std::string> album{page()};
         for (const std::string& file : listFilesWithExtension(output, ".jpg"))
             album.push_back(file + ": " + readFileBytes(output + file));
         for (std::size_t i = 0; i < demoPhotos().size(); ++i) {
             EXPECT_EQ(state.catalogue[i].caption, demoPhotos()[i].caption);
+            EXPECT_TRUE(state.catalogue[i].captionFromExif);
             album.push_back(state.catalogue[i].previewJpeg);
         }
         if (oneJob.empty())
             oneJob = album;
-        EXPECT_TRUE(album == oneJob) << "the album differs from the one-job build's";
+        EXPECT_TRUE(album == oneJob) << "the album with " << jobs << " jobs differs from one job's";
     }
+    // 01_snezka.jpg, 960 x 640: its pictures as recorded and as written.
+    const PhotoRecord& first = state.catalogue[0];
+    EXPECT_EQ(first.photoWidth * 1000 + first.photoHeight, 320213);
+    EXPECT_EQ(first.thumbWidth * 1000 + first.thumbHeight, 100067);
+    const JpegImage photo = decoded(output + "01_snezka.jpg");
+    const JpegImage thumbnail = decoded(output + "sm_01_snezka.jpg");
+    EXPECT_EQ(photo.width() * 1000 + photo.height(), 320213);
+    EXPECT_EQ(thumbnail.width() * 1000 + thumbnail.height(), 100067);
+    Raster preview;
+    decodeJpegBytes(first.previewJpeg, preview);
+    EXPECT_EQ(preview.width * 1000 + preview.height, 279186);
+    EXPECT_NE(page().find("V\xFDlet na Sn\xEC\x9Eku"), std::string::npos) << "windows-1250";
+    EXPECT_EQ(readFileBytes(output + "color.css"), "body {}\r\n");
+
+    // Summer and winter dates stamped whatever the season now; odd seconds go down. No stamp
+    // without a date, and none on thumbnails.
+    EXPECT_EQ(modified(output + "01_snezka.jpg"), "2023-07-14 09:12:30");
+    EXPECT_EQ(modified(output + "07_hory.jpg"), "2024-01-02 12:00:00");
+    for (const char* file : {"06_most.jpg", "sm_01_snezka.jpg"})
+        EXPECT_GT(modified(output + file), "2024-03") << file << " is as new as it is";
+
+    // Walking on in the comment editor keeps a caption from EXIF text; a changed one is markup.
+    PhotoRecord& exifCaption = state.catalogue[0];
+    exifCaption.storeTypedCaption(exifCaption.caption);
+    EXPECT_TRUE(exifCaption.captionFromExif);
+    exifCaption.storeTypedCaption("<b>b</b>");
+    EXPECT_FALSE(exifCaption.captionFromExif);
+}
+
+TEST_F(AlbumBuild, EveryOrientationGivesTheSameUprightPictures) {
+    // The upright photo is a portrait; a camera stores it as jpegtran turns it here, and
+    // exiftool writes the tag that says how to turn it back.
+    writeTestJpeg(dir.file("upright.jpg"), 480, 640, {.quality = 95});
+    const std::string storedBy[] = {
+        "",           "-flip horizontal", "-rotate 180", "-flip vertical",
+        "-transpose", "-rotate 270",      "-transverse", "-rotate 90"};
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        const std::string path = input + "o" + std::to_string(orientation) + ".jpg";
+        run("jpegtran -perfect -copy none " + storedBy[orientation - 1] + " -outfile " + path +
+            " " + dir.file("upright.jpg"));
+        run("exiftool -q -n -overwrite_original -Orientation=" + std::to_string(orientation) + " " +
+            path);
+        state.catalogue.emplace_back().fileName = "o" + std::to_string(orientation) + ".jpg";
+    }
+    window.settings.photoSizeText = "320x240";
+    ASSERT_EQ(build().ending, Ending::Done) << window.messages().front();
+
+    const JpegImage photo = decoded(output + "o1.jpg"), thumbnail = decoded(output + "sm_o1.jpg");
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        const std::string name = "o" + std::to_string(orientation) + ".jpg";
+        SCOPED_TRACE(name);
+        const JpegImage turnedPhoto = decoded(output + name);
+        const JpegImage turnedThumbnail = decoded(output + "sm_" + name);
+        ASSERT_EQ(turnedPhoto.width() * 1000 + turnedPhoto.height(), 240320);
+        ASSERT_EQ(turnedThumbnail.width() * 1000 + turnedThumbnail.height(), 75100);
+        EXPECT_LT(meanDifference(turnedPhoto.picture(), photo.picture()), 1.5);
+        EXPECT_LT(meanDifference(turnedThumbnail.picture(), thumbnail.picture()), 1.5);
+    }
+
+    // Kept as stored when asked: the photo turned a quarter lies on its side.
+    window.settings.turnUpright = false;
+    ASSERT_EQ(build().ending, Ending::Done);
+    EXPECT_EQ(decoded(output + "o6.jpg").width(), 320);
+}
+
+// Adobe RGB, and ECI RGB v2 for a wide gamut (the widest ones, Wide Gamut RGB or ProPhoto,
+// already lose 10 to 24 levels in ImageMagick's own 8-bit round trip, before any of ours).
+// Each photo's pictures should look as those of the sRGB photo they were converted from.
+TEST_F(AlbumBuild, EmbeddedColourProfilesAreConvertedToSrgb) {
+    const std::string profiles = " /usr/share/color/icc/colord/";
+    writeTestJpeg(input + "sRGB.jpg", 192, 128, {.quality = 95});
+    for (const std::string profile : {"AdobeRGB1998", "ECI-RGBv2"})
+        run("convert " + input + "sRGB.jpg -profile" + profiles + "sRGB.icc -profile" + profiles +
+            profile + ".icc " + input + profile + ".jpg");
+    // The same Adobe RGB photo without its profile, and with a damaged one.
+    run("jpegtran -copy none -outfile " + input + "plain.jpg " + input + "AdobeRGB1998.jpg");
+    std::string damaged = readFileBytes(input + "AdobeRGB1998.jpg");
+    damaged.replace(damaged.find("acsp"), 4, "xxxx"); // no profile LittleCMS will open
+    writeFileBytes(input + "damaged.jpg", damaged);
+
+    load({"sRGB.jpg", "AdobeRGB1998.jpg", "ECI-RGBv2.jpg", "damaged.jpg", "plain.jpg"});
+    ASSERT_EQ(build().ending, Ending::Done) << window.messages().front();
+    for (const std::string picture : {"", "sm_"}) {
+        const Raster srgb = decoded(output + picture + "sRGB.jpg").picture();
+        const auto difference = [&](const std::string& name) {
+            return meanDifference(decoded(output + picture + name).picture(), srgb);
+        };
+        EXPECT_LT(difference("AdobeRGB1998.jpg"), 3.0) << picture; // JPEG's own losses
+        EXPECT_LT(difference("ECI-RGBv2.jpg"), 3.0) << picture;
+        EXPECT_GT(difference("plain.jpg"), 6.0) << picture << " the profile matters";
+    }
+    EXPECT_EQ(readFileBytes(output + "damaged.jpg"), readFileBytes(output + "plain.jpg"))
+        << "a damaged profile leaves the pixels as they are";
+    EXPECT_TRUE(window.messages().empty());
 }

@@ -1,8 +1,6 @@
-// libFuzzer entry: every input is decoded as a photo and drawn into the three pictures of a
-// default build (album photo 800, thumbnail 100, preview inside 315 x 186). It decodes from
-// memory: the file path shares the decoder with it and would only add a file per input.
-// The program's errors are expected; a crash, a leak, a hang or a huge allocation is a
-// fault.
+// libFuzzer entry: every input is decoded as a photo (from memory: the file path shares the
+// decoder) and drawn into the three pictures of a default build. The program's errors are
+// expected; a crash, a leak, a hang or a huge allocation is a fault.
 #include "album/ImageScaling.h"
 #include "common/Error.h"
 #include "image/JpegDecoder.h"
@@ -13,10 +11,9 @@
 
 namespace {
 
-// A photo costs time in proportion to its pixels, up to the decoder's own cap; under the
-// fuzzer's instrumentation drawing is some 70 times slower than in the program, so a
-// large photo would be reported as slow without being a fault. Larger ones are skipped;
-// the pictures made from a photo are bounded whatever its shape.
+// Under the fuzzer's instrumentation drawing is some 70 times slower than in the program, so
+// a large photo would be reported as slow without being a fault; the pictures are bounded
+// whatever the photo's shape.
 constexpr long long kLargestFuzzedPhoto = 4'000'000;
 
 long long declaredPixels(const std::string& bytes) {
