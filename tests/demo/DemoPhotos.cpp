@@ -24,18 +24,6 @@ const std::vector<DemoPhoto>& demoPhotos() {
     return photos;
 }
 
-namespace {
-
-// The demo texts stay in the basic plane, one UTF-16 unit per character.
-std::u16string toUtf16(const std::string& utf8) {
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();)
-        out += static_cast<char16_t>(decodeUtf8(utf8, i).value());
-    return out;
-}
-
-} // namespace
-
 void writeDemoPhotos(const std::string& folder, double scale) {
     unsigned seed = 7;
     for (const DemoPhoto& photo : demoPhotos()) {
@@ -44,10 +32,12 @@ void writeDemoPhotos(const std::string& folder, double scale) {
         exif.model = "Demo";
         exif.dateTimeDigitized = photo.date;
         exif.dateTimeOriginal = photo.date;
+        std::u16string utf16; // the demo texts stay in the basic plane
+        for (std::size_t i = 0; i < photo.caption.size();)
+            utf16 += static_cast<char16_t>(decodeUtf8(photo.caption, i).value());
         if (!photo.caption.empty()) {
             exif.userCommentCode = photo.unicodeComment ? "UNICODE" : "ASCII";
-            exif.userComment = photo.unicodeComment ? utf16Bytes(toUtf16(photo.caption), exif.order)
-                                                    : photo.caption;
+            exif.userComment = photo.unicodeComment ? utf16Bytes(utf16, exif.order) : photo.caption;
         }
         TestPhotoOptions options;
         options.seed = seed++;

@@ -8,8 +8,7 @@ namespace vistarel::testing {
 // One synthetic photo of the demo set: size, EXIF date and caption.
 struct DemoPhoto {
     std::string fileName;
-    int width;
-    int height;
+    int width, height;
     std::string date;    // EXIF form, "" for none
     std::string caption; // UTF-8, "" for none
     bool unicodeComment; // stored as UTF-16 instead of ASCII-coded bytes

@@ -13,16 +13,16 @@ int main(int argc, char** argv) {
     const auto camera = [](ByteOrder order) {
         return exifSegment(TiffBlockBuilder(order)
                                .text(Directory::Ifd0, 271, "Canon")
-                               .shortValue(Directory::Ifd0, 274, 6)
+                               .rawEntry(Directory::Ifd0, 274, tiff::kShort, 1, 6)
                                .rational(Directory::Exif, 33434, 1, 125)
-                               .shortValue(Directory::Exif, 34855, 400)
+                               .rawEntry(Directory::Exif, 34855, tiff::kShort, 1, 400)
                                .text(Directory::Exif, 36868, "2021:05:06 07:08:10")
                                .undefined(Directory::Exif, 37510, userCommentBytes("ASCII", "B"))
                                .build());
     };
     const std::string seeds[] = {
         jpegFile({camera(ByteOrder::Intel)}),
-        jpegFile({app0Segment(18), iccSegment(100), xmpSegment(), camera(ByteOrder::Motorola)}),
+        jpegFile({app0Segment(18), iccSegment(), xmpSegment(), camera(ByteOrder::Motorola)}),
         jpegFile({exifSegment(
             TiffBlockBuilder().text(Directory::Ifd0, 271, "P").ifd0CountField(0).build())}),
         jpegFile({app0Segment()})};
