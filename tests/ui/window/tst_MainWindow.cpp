@@ -58,6 +58,14 @@ std::string page(const std::string& folder) {
     return readFileBytes(folder + "index.html");
 }
 
+// No build runs and its buttons are back.
+bool idle(const TfVL& window) {
+    return !window.buildRunning() && !control(window, "btnVytvoritAlbum")->isHidden() &&
+           !control(window, "btnPouzeKod")->isHidden() && control(window, "pbProces")->isHidden() &&
+           control(window, "btnStop")->isHidden() &&
+           control(window, "btnNactiKeZprac")->isEnabled();
+}
+
 // Runs check at every yield of a build to the event loop until it returns true.
 void atEveryYield(QObject* context, std::function<bool()> check) {
     QMetaObject::invokeMethod(
@@ -91,24 +99,6 @@ class tst_MainWindow : public QObject {
         click(window, "btnAdrOutput");
         click(window, "btnNactiKeZprac");
     }
-    // Stop and closing must reach the build while a photo is being made: the first photo is
-    // large, and they come at the third yield, before it is written. The photos in flight
-    // are finished; with one photo more than can be in flight, the last is never started.
-    std::string buildActingBeforeTheFirstPhoto(TfVL& window, std::function<void()> act) {
-        const int count = 2 * buildJobs(0) + 1;
-        loadPhotos(window, count);
-        vistarel::testing::writeTestJpeg(input_ + "p0.jpg", 4000, 3000);
-        auto yields = std::make_shared<int>(0);
-        atEveryYield(&window, [this, &window, yields, act] {
-            if (!window.buildRunning() || (++*yields < 3 && !exists(output_ + "p0.jpg")))
-                return false;
-            if (!exists(output_ + "p0.jpg"))
-                act();
-            return true;
-        });
-        click(window, "btnVytvoritAlbum");
-        return output_ + "p" + std::to_string(count - 1) + ".jpg";
-    }
 
 private slots:
     void initTestCase() {
@@ -127,8 +117,7 @@ private slots:
     }
     void cleanup() { QApplication::setFont(desktopFont_); }
 
-    // Qt's own texts are Czech; a screen reader has a name for every button; every command
-    // button has its picture.
+    // Qt's own texts are Czech; every button has a name for screen readers and its picture.
     void czechQtNamedButtonsAndGlyphs() {
         QLineEdit edit;
         const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
@@ -176,8 +165,8 @@ private slots:
         }
     }
 
-    // Each folder button asks with its own prompt from the folder shown; a choice ends in a
-    // separator, Cancel keeps the text, and either way the catalogue must be loaded again.
+    // Each folder button asks with its own prompt from the folder shown; Cancel keeps the
+    // text, and either way the catalogue must be loaded again.
     void folderButtons() {
         TfVL window;
         auto& hook = DialogHook::instance();
@@ -199,21 +188,7 @@ private slots:
         }
     }
 
-    // A size typed makes the code-only command say the photos keep their old size.
-    void aSizeChangeIsNoticedByCodeOnly() {
-        TfVL window;
-        TempFolder out;
-        control<QLineEdit>(window, "edtAdrOutput")->setText(QString::fromStdString(out.path()));
-        QTest::keyClick(control<QComboBox>(window, "cmbNahled")->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(window.readSettings().thumbSizeText, std::string("100x7"));
-        control(window, "btnPouzeKod")->setEnabled(true); // as after a build
-        click(window, "btnPouzeKod");
-        QVERIFY(messages().value(0).startsWith("Info: Změnili jste rozlišení!"));
-        QVERIFY(exists(out.file("index.html")));
-    }
-
-    // The help is read at every visit to its page, so an edited file shows and a missing
-    // one is reported each time; without styles the list stays empty.
+    // The help is read at every visit to its page; without styles the list stays empty.
     void helpAndStylesComeFromTheProgramFolder() {
         TfVL window;
         auto* pages = control<QTabWidget>(window, "PG");
@@ -225,18 +200,17 @@ private slots:
         pages->setCurrentIndex(TabHelp);
         QCOMPARE(help->toPlainText().trimmed(), QStringLiteral("Druhá"));
         std::filesystem::remove_all(programFolder());
-        for (int visit = 0; visit < 2; ++visit) {
-            pages->setCurrentIndex(TabAlbum);
-            pages->setCurrentIndex(TabHelp);
-        }
-        const QString missing = "Chyba: Nápověda nenalezena!\r\nMusíte si poradit bez ní :-D";
-        QCOMPARE(messages(), QStringList({missing, missing}));
+        pages->setCurrentIndex(TabAlbum);
+        pages->setCurrentIndex(TabHelp);
+        QCOMPARE(messages(),
+                 QStringList{"Chyba: Nápověda nenalezena!\r\nMusíte si poradit bez ní :-D"});
         TfVL bare;
         QCOMPARE(control<QComboBox>(bare, "cmbStyl")->count(), 0);
-        QCOMPARE(messages().value(2), "Info: Ve složce css nebyl nalezen žádný styl!");
+        QCOMPARE(messages().value(1), "Info: Ve složce css nebyl nalezen žádný styl!");
     }
 
-    // Load, build, a caption, code only, load again: the window as a user drives it.
+    // The window as a user drives it. A name and a style chosen during the build reach the
+    // album with the next command.
     void loadBuildAndCodeOnly() {
         TfVL window;
         window.show();
@@ -251,19 +225,19 @@ private slots:
             for (const char* name : {"btnNactiKeZprac", "btnAdrImput", "btnAdrOutput"})
                 seen << QString::number(control(window, name)->isEnabled());
             seen << QString::number(control<QProgressBar>(window, "pbProces")->maximum());
+            control<QLineEdit>(window, "edtNazevAlba")->setText("Jiné jméno");
+            control<QComboBox>(window, "cmbStyl")->setCurrentText("zeleny.css");
             return true;
         });
         click(window, "btnVytvoritAlbum");
         QCOMPARE(seen, QStringList({"1", "1", "0", "0", "0", "0", "0", "2"}));
-        for (const char* name : {"p0.jpg", "sm_p0.jpg", "p2.jpg", "sm_p2.jpg", "color.css"})
-            QVERIFY2(exists(output_ + name), name);
-        QVERIFY(control(window, "btnVytvoritAlbum")->isVisible());
-        QVERIFY(control(window, "pbProces")->isHidden());
-        QVERIFY(control(window, "btnNactiKeZprac")->isEnabled());
+        QVERIFY(page(output_).find("<title>Vistarel</title>") != std::string::npos);
+        QCOMPARE(readFileBytes(output_ + "color.css"), std::string("/* modry */\r\n"));
+        QVERIFY(idle(window));
         QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 1/3"));
 
-        // Captions typed on the comment page: the scroll bar discards what was typed; a click
-        // on the picture or Ctrl+Enter stores with CR LF and moves on, but not past the last.
+        // The scroll bar discards what was typed; a click on the picture or Ctrl+Enter
+        // stores with CR LF and moves on, but not past the last.
         control<QTabWidget>(window, "PG")->setCurrentIndex(TabComments);
         auto* field = control<QPlainTextEdit>(window, "mmKoment");
         QVERIFY(!control<PictureBox>(window, "imgKoment")->picture().isNull());
@@ -277,24 +251,34 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 3/3"));
+        // A size typed after the build: the page says the photos keep their old size.
+        QTest::keyClick(control<QComboBox>(window, "cmbNahled")->lineEdit(), Qt::Key_Backspace);
         click(window, "btnPouzeKod");
+        QVERIFY(messages().back().startsWith("Info: Změnili jste rozlišení!"));
         for (const char* line : {"('p0.jpg' , 100 , 75 , 64 , 48 , '');",
                                  "('p1.jpg' , 100 , 75 , 64 , 48 , 'Pod Sn\xEC\x9Ekou<br>v mlze');",
                                  "('p2.jpg' , 100 , 75 , 64 , 48 , 'last');"})
             QVERIFY2(page(output_).find(line) != std::string::npos, line);
+        QVERIFY(page(output_).find("<title>Jin\xE9 jm\xE9no</title>") != std::string::npos);
+        QCOMPARE(readFileBytes(output_ + "color.css"), std::string("/* zeleny */\r\n"));
 
-        // Deleting every caption asks first; loading again starts the page afresh.
+        // Deleting every caption asks first; loading again starts the page afresh; a build
+        // error names the photo and gives the buttons back.
         DialogHook::instance().setNextAnswer(MessageAnswer::Yes);
         click(window, "btnDelKoment");
         QCOMPARE(messages().back(), "Info: Opravdu chcete smazat komentáře ke všem snímkům?");
         QVERIFY(window.state().catalogue[1].caption.empty());
+        writeFileBytes(input_ + "p1.jpg", "not a photo");
         click(window, "btnNactiKeZprac");
         QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 0/0"));
+        click(window, "btnVytvoritAlbum");
+        QVERIFY(
+            messages().back().startsWith("Vistarel: " + QString::fromStdString(input_ + "p1.jpg")));
+        QVERIFY(idle(window));
     }
 
-    // The style page: a style read into the rows and swatches, values typed (an invalid
-    // colour warns and keeps the old one, Escape discards), a colour picked, the name
-    // edited from the keyboard; saved under that name, which the style list then shows.
+    // A style read, values typed (Escape discards, an invalid colour warns), a colour picked,
+    // the name edited from the keyboard; saved under that name, which the list then shows.
     void editingAStyle() {
         std::string style;
         for (int row = 1; row < kStyleRowCount; ++row)
@@ -340,62 +324,38 @@ private slots:
         QCOMPARE(control<QComboBox>(window, "cmbStyl")->count(), 3);
     }
 
-    // The build keeps the settings it started with: a name and a style chosen while it runs
-    // reach the album with the next command.
-    void editingNameAndStyleDuringABuild() {
-        TfVL window;
-        window.show();
-        loadPhotos(window, 2);
-        atEveryYield(&window, [&] {
-            if (!window.buildRunning())
-                return false;
-            control<QLineEdit>(window, "edtNazevAlba")->setText("Jiné jméno");
-            control<QComboBox>(window, "cmbStyl")->setCurrentText("zeleny.css");
-            return true;
-        });
-        click(window, "btnVytvoritAlbum");
-        QVERIFY(page(output_).find("<title>Vistarel</title>") != std::string::npos);
-        QCOMPARE(readFileBytes(output_ + "color.css"), std::string("/* modry */\r\n"));
-        click(window, "btnPouzeKod");
-        QVERIFY(page(output_).find("<title>Jin\xE9 jm\xE9no</title>") != std::string::npos);
-        QCOMPARE(readFileBytes(output_ + "color.css"), std::string("/* zeleny */\r\n"));
-    }
-
-    // Stop, or closing the window, ends the build after the photos in flight and still
-    // writes the page; closing then closes.
+    // Stop or closing ends the build after the photos in flight and still writes the page.
+    // Both come while the first, large photo is being made; the last is never started.
     void stopOrCloseDuringABuild() {
         for (const bool byClosing : {false, true}) {
             TfVL window;
             window.show();
+            const int count = 2 * buildJobs(0) + 1;
+            loadPhotos(window, count);
+            vistarel::testing::writeTestJpeg(input_ + "p0.jpg", 4000, 3000);
             bool openAfterClose = false;
-            const std::string last = buildActingBeforeTheFirstPhoto(window, [&] {
+            int yields = 0;
+            atEveryYield(&window, [&] {
+                if (!window.buildRunning() || (++yields < 3 && !exists(output_ + "p0.jpg")))
+                    return false;
+                if (exists(output_ + "p0.jpg"))
+                    return true;
                 if (!byClosing)
-                    return click(window, "btnStop");
-                window.close();
+                    click(window, "btnStop");
+                else
+                    window.close();
                 openAfterClose = window.isVisible();
+                return true;
             });
+            click(window, "btnVytvoritAlbum");
             QVERIFY(exists(output_ + "p0.jpg") && exists(output_ + "index.html"));
-            QVERIFY2(!exists(last), "the stop came too late or the last photo was started");
-            QVERIFY(!window.buildRunning());
+            QVERIFY2(!exists(output_ + "p" + std::to_string(count - 1) + ".jpg"),
+                     "the stop came too late or the last photo was started");
+            QVERIFY(idle(window));
             QCOMPARE(window.isVisible(), !byClosing);
-            QCOMPARE(openAfterClose, byClosing);
+            QVERIFY(openAfterClose); // until the build has ended
         }
         QCOMPARE(messages().size(), 2); // the loads' notices only
-    }
-
-    void aBuildErrorGivesTheButtonsBack() {
-        TfVL window;
-        window.show();
-        loadPhotos(window, 2);
-        writeFileBytes(input_ + "p1.jpg", "not a photo");
-        click(window, "btnVytvoritAlbum");
-        QCOMPARE(messages().size(), 2);
-        QVERIFY(messages()[1].startsWith("Vistarel: " + QString::fromStdString(input_) + "p1.jpg"));
-        QVERIFY(!window.buildRunning());
-        QVERIFY(control(window, "btnVytvoritAlbum")->isVisible() &&
-                control(window, "btnPouzeKod")->isVisible());
-        QVERIFY(control(window, "pbProces")->isHidden() && control(window, "btnStop")->isHidden());
-        QVERIFY(control(window, "btnNactiKeZprac")->isEnabled());
     }
 };
 
