@@ -1,9 +1,11 @@
-#include "styles/StyleCommands.h"
-
-#include "common/FileSystem.h"
-
 #include "RecordingFrontEnd.h"
 #include "TempFolder.h"
+#include "common/FileSystem.h"
+#include "styles/HtmlColor.h"
+#include "styles/StyleCommands.h"
+#include "styles/StyleFileReader.h"
+#include "styles/StyleFileWriter.h"
+#include "styles/StyleSheet.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -52,9 +54,8 @@ protected:
 };
 
 TEST_F(StyleCommands, ListsBothFoldersInNaturalOrderAndTheUsersStyleWins) {
-    for (const char* name : {"b.css", "A.css", "c.CSS", "notes.txt"})
+    for (const char* name : {"b.css", "A.css", "c.CSS"})
         writeFileBytes(css + name, "  color: #111111;\r\n");
-    temp.subfolder("css/folder.css");
     writeFileBytes(temp.subfolder("data/vistarel/css") + "b.css", "  color: #222222;\r\n");
     writeFileBytes(own + "Á.css", "");
     EXPECT_EQ(ListStyles(window).styles, (Names{"A.css", "Á.css", "b.css", "c.CSS"}));
@@ -62,6 +63,7 @@ TEST_F(StyleCommands, ListsBothFoldersInNaturalOrderAndTheUsersStyleWins) {
     EXPECT_EQ(window.styleRows[1], "#222222");
 }
 
+// Saved, read back, then saved over after asking.
 TEST_F(StyleCommands, SavedStyleReadsBackItsRowsAndSwatches) {
     fillSheet("moje.css");
     auto expected = std::to_array(window.styleRows);
@@ -78,10 +80,17 @@ TEST_F(StyleCommands, SavedStyleReadsBackItsRowsAndSwatches) {
                                {9, 0x0C0B0A}, {10, 0x0080FF}, {11, 0x563412}};
     EXPECT_EQ(window.swatches, swatches);
     EXPECT_TRUE(window.messages().empty());
+    window.styleRows[2] = "#000000";
+    EXPECT_EQ(save().styles, Names{"moje.css"});
+    EXPECT_EQ(window.calls, Names{"message Info question yes/no: Soubor moje.css se stylem už "
+                                  "existuje.\r\nChcete ho přepsat?"});
+    EXPECT_EQ(readFileBytes(css + "moje.css").find("#000000"), std::string::npos);
+    window.answers.push_back(MessageAnswer::Yes);
+    save();
+    EXPECT_NE(readFileBytes(css + "moje.css").find("#000000"), std::string::npos);
 }
 
-// The n-th line holding ": " fills row n + 1 whatever its property; values with "#" are
-// colours for the next swatch, and an invalid one warns and becomes black.
+// Line n with ": " fills row n + 1; a value with "#" fills the next swatch or warns.
 TEST_F(StyleCommands, ReadingFollowsTheFileOrderAndKeepsWhatTheFileLacks) {
     fillOld();
     window.swatches[9] = 42;
@@ -116,18 +125,6 @@ TEST_F(StyleCommands, EmptyOrUnreadableFilesLeaveTheEditorAlone) {
     EXPECT_EQ(window.styleRows[0], "old");
 }
 
-TEST_F(StyleCommands, OverwriteAsksFirst) {
-    writeFileBytes(css + "b.css", "keep");
-    fillSheet("b.css");
-    EXPECT_EQ(save().styles, Names{"b.css"});
-    EXPECT_EQ(readFileBytes(css + "b.css"), "keep");
-    EXPECT_EQ(window.calls, Names{"message Info question yes/no: Soubor b.css se stylem už "
-                                  "existuje.\r\nChcete ho přepsat?"});
-    window.answers.push_back(MessageAnswer::Yes);
-    save();
-    EXPECT_EQ(readFileBytes(css + "b.css").substr(0, 8), "body {\r\n");
-}
-
 TEST_F(StyleCommands, RefusalsWriteNothingAndListNothing) {
     const std::string empty = "message Info information ok: Všechna pole musejí být vyplněná!";
     const std::string invalid = "message Chyba warning ok: Neplatný název stylu!";
@@ -144,8 +141,7 @@ TEST_F(StyleCommands, RefusalsWriteNothingAndListNothing) {
     EXPECT_FALSE(fileExists(temp.file("x.css")));
 }
 
-// Where the program's folder cannot be written (here: it has no css/), styles go to the
-// user's folder; where that cannot be made either, saving fails before the list is read.
+// Without the program's css/, styles go to the user's folder; without that, saving fails.
 TEST_F(StyleCommands, SavingFallsBackToTheUsersFolder) {
     setProgramFolder(temp.file("installed/"));
     fillSheet("nový.css");
@@ -164,3 +160,36 @@ TEST_F(StyleCommands, SavingFallsBackToTheUsersFolder) {
 }
 
 } // namespace
+
+// Characters two to seven are three hexadecimal pairs, red first; the first is not looked at.
+TEST(HtmlColor, ParsesAndWritesRedFirst) {
+    const std::pair<const char*, std::optional<std::uint32_t>> rows[] = {
+        {"#ff8000", 0x0080FF}, {"#FF8000xyz", 0x0080FF}, {"č0A0B0C", 0x0C0B0A},
+        {"#aBcDeF", 0xEFCDAB}, {"#FF800", {}},           {"", {}},
+        {"#GG0000", {}},       {"# FF000", {}},          {"#+1FF00", {}},
+        {"#FFčFFFF", {}}};
+    for (const auto& [text, colour] : rows)
+        EXPECT_EQ(parseHtmlColor(text), colour) << text;
+    EXPECT_EQ(ColorToHtml(0xFF0A0B0C), "#0C0B0A");
+}
+
+// Every shipped style is exactly what the save command writes for its values, and its
+// colours are in the six colour rows.
+TEST(ShippedStyles, ParseAndComposeToTheSameBytes) {
+    const std::string folder = std::string(VISTAREL_SOURCE_DIR) + "/resources/css/";
+    const auto names = listFilesWithExtension(folder, ".css");
+    EXPECT_GE(names.size(), 5u);
+    for (const auto& name : names) {
+        SCOPED_TRACE(name);
+        const auto values = styleFileValues(readStyleFileLines(folder + name));
+        ASSERT_EQ(values.size(), 17u);
+        StyleSheet sheet;
+        std::copy(values.begin(), values.end(), sheet.values.begin() + 1);
+        std::string composed;
+        for (const auto& line : encodeStyleFile(sheet))
+            composed += line + "\r\n";
+        EXPECT_EQ(readFileBytes(folder + name), composed);
+        for (int row = 1; row < kStyleRowCount; ++row)
+            EXPECT_EQ(sheet.values[row].find('#') != std::string::npos, isColourRow(row)) << row;
+    }
+}

@@ -1,8 +1,8 @@
 #include "RecordingFrontEnd.h"
 #include "TempFolder.h"
-
 #include "common/FileSystem.h"
 #include "page/CodeOnlyCommand.h"
+#include "page/PhotoLine.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -41,15 +41,14 @@ protected:
     }
 };
 
-// The page, windows-1250 with CR LF and no byte-order mark, from the catalogue as it stands:
-// the album name in the title and the heading as typed, the photo lines in catalogue order
-// between the loader function and the layout code (the browser tests run that code).
+// The page, windows-1250 with CR LF, from the catalogue as it stands: the name as typed, the
+// photo lines in order, each caption escaped by where it came from.
 TEST_F(CodeOnlyCommandTest, WritesPageAndStyleFromTheCatalogueAsItStands) {
     writeFileBytes(output.file("index.html"), std::string(100000, 'x')); // replaced whole
     window.settings.albumName = "<i>Léto</i> – Šumava €✓";
     state.catalogue = {PhotoRecord{"b.jpg", "", 600, 800, 75, 100, {}},
-                       PhotoRecord{"A.JPG", "první", 800, 600, 100, 75, {}},
-                       PhotoRecord{"never built.jpg", "✓", 0, 0, 0, 0, {}}};
+                       PhotoRecord{"A.JPG", "<b>první</b>", 800, 600, 100, 75, {}},
+                       PhotoRecord{"never built.jpg", "✓<b>", 0, 0, 0, 0, {}, true}};
     const PageOutcome outcome = run();
     EXPECT_EQ(outcome.ending, Ending::Done);
     EXPECT_TRUE(outcome.pageReached);
@@ -60,15 +59,13 @@ TEST_F(CodeOnlyCommandTest, WritesPageAndStyleFromTheCatalogueAsItStands) {
     const std::string page = read("index.html");
     const std::string name = "<i>L\xE9to</i> \x96 \x8Aumava \x80&#10003;";
     const std::string pieces[] = {
-        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n",
         "content=\"text/html; charset=windows-1250\">\r\n    <link href=\"color.css\"",
         "    <title>" + name + "</title>\r\n",
         "photo_list[photo_list.length++] = pic;\r\n      }\r\n\r\n"
         "      loadPic('b.jpg' , 75 , 100 , 600 , 800 , '');\r\n"
-        "      loadPic('A.JPG' , 100 , 75 , 800 , 600 , 'prvn\xED');\r\n"
-        "      loadPic('never built.jpg' , 0 , 0 , 0 , 0 , '&#10003;');\r\n"
+        "      loadPic('A.JPG' , 100 , 75 , 800 , 600 , '<b>prvn\xED<\\/b>');\r\n"
+        "      loadPic('never built.jpg' , 0 , 0 , 0 , 0 , '&#10003;&lt;b&gt;');\r\n"
         "\r\n      function winH()\r\n",
-        "alt='zav\xF8\xEDt'",
         "    <span class=\"nadpis\"><center>" + name + "</center></span><br />\r\n"};
     std::size_t at = 0;
     for (const std::string& piece : pieces) {
@@ -80,8 +77,7 @@ TEST_F(CodeOnlyCommandTest, WritesPageAndStyleFromTheCatalogueAsItStands) {
         ASSERT_EQ(page[i - 1], '\r') << "bare LF at " << i;
 }
 
-// While the sizes differ from the last build's, every run says so; a size text that does
-// not parse then stops the command before it writes anything.
+// Sizes changed since the build: every run says so; a bad size text then stops it.
 TEST_F(CodeOnlyCommandTest, ChangedSizesShowTheNoticeAndTheSizeTextsGateThePage) {
     state.resolutionChanged = true;
     window.settings.thumbSizeText = "";
@@ -113,8 +109,7 @@ TEST_F(CodeOnlyCommandTest, MissingOutputFolderOrStyleWritesNothingAndSaysNothin
     }
 }
 
-// The page comes first: when it fails the style is not copied, but the page writer had
-// found the folder, so the command stays enabled.
+// The page comes first: when it fails the style is not copied.
 TEST_F(CodeOnlyCommandTest, AFileThatCannotBeCreatedIsAnError) {
     for (const char* blocked : {"index.html", "color.css"}) {
         std::filesystem::remove(output.file("index.html"));
@@ -131,3 +126,30 @@ TEST_F(CodeOnlyCommandTest, AFileThatCannotBeCreatedIsAnError) {
 }
 
 } // namespace
+
+// Each text ends in an apostrophe-delimited script string and from there in an attribute.
+TEST(PhotoLine, EscapingRules) {
+    struct Row {
+        const char* text;
+        const char* caption;     // as a typed caption comes out
+        const char* exifCaption; // as a caption read from EXIF comes out
+        const char* fileName;    // as the file name comes out
+    };
+    const Row rows[] = {
+        {"žluť \"q\" <br> & x", "žluť \"q\" <br> & x", "žluť \"q\" &lt;br&gt; &amp; x",
+         "žluť \"q\" <br> %26 x"},
+        {"C:\\f\\", "C:\\\\f\\\\", "C:\\\\f\\\\", "C:%5Cf%5C"},
+        {"it's", "it&#39;s", "it&#39;s", "it&#39;s"},
+        {"a </script> <</b>", "a <\\/script> <<\\/b>", "a &lt;/script&gt; &lt;&lt;/b&gt;",
+         "a <\\/script> <<\\/b>"},
+        {"1\r\n2\r3\n4\n\r", "1<br>2<br>3<br>4<br><br>", "1<br>2<br>3<br>4<br><br>",
+         "1%0D%0A2%0D3%0A4%0A%0D"},
+        {"100% #1?x=y", "100% #1?x=y", "100% #1?x=y", "100%25 %231%3Fx=y"},
+        {"\\'", "\\\\&#39;", "\\\\&#39;", "%5C&#39;"},
+        {"a&amp; \t\x1B\x7F", "a&amp; \t\x1B\x7F", "a&amp;amp; \t\x1B\x7F", "a%26amp; %09%1B%7F"}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(escapeCaption(row.text), row.caption) << row.text;
+        EXPECT_EQ(escapeExifCaption(row.text), row.exifCaption) << row.text;
+        EXPECT_EQ(escapeFileName(row.text), row.fileName) << row.text;
+    }
+}
