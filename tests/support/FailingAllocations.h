@@ -4,9 +4,7 @@
 
 namespace vistarel::testing {
 
-// While one of these lives, every operator new asking for more than `limit` bytes throws
-// std::bad_alloc, as an allocation on a machine out of memory would. The executable that
-// uses it gets a replaced global operator new (FailingAllocations.cpp).
+// While one lives, operator new throws std::bad_alloc for more than `limit` bytes.
 class FailingAllocations {
 public:
     explicit FailingAllocations(std::size_t limit);

@@ -8,11 +8,10 @@ MessageAnswer RecordingFrontEnd::showMessage(const std::string& text, const std:
     const bool yesNo = buttons == MessageButtons::YesNo;
     calls.push_back("message " + title + " " + kIcons[static_cast<int>(icon)] +
                     (yesNo ? " yes/no: " : " ok: ") + text);
-    if (!yesNo)
-        return MessageAnswer::Ok;
-    const auto answer = answers.empty() ? MessageAnswer::No : answers.front();
-    if (!answers.empty())
-        answers.pop_front();
+    if (!yesNo || answers.empty())
+        return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    const auto answer = answers.front();
+    answers.pop_front();
     return answer;
 }
 
@@ -29,10 +28,9 @@ void RecordingFrontEnd::setProgressPosition(int position) {
 }
 
 void RecordingFrontEnd::processPendingEvents() {
+    ++processEventsCount;
     if (onProcessEvents)
-        onProcessEvents(++processEventsCount);
-    else
-        ++processEventsCount;
+        onProcessEvents(processEventsCount);
 }
 
 std::vector<std::string> RecordingFrontEnd::messages() const {

@@ -13,8 +13,7 @@
 
 namespace vistarel::testing {
 
-// A front end and style editor that records every call as text, so a test can compare whole
-// sequences. Messages read "message <title> <icon> <buttons>: <text>".
+// Records every call as text; messages read "message <title> <icon> <buttons>: <text>".
 struct RecordingFrontEnd : FrontEnd, StyleEditorView {
     AlbumSettings settings; // what the test hands to the commands
     std::vector<std::string> calls;
@@ -36,9 +35,7 @@ struct RecordingFrontEnd : FrontEnd, StyleEditorView {
     std::string styleRow(int row) const override { return styleRows[row]; }
     void setStyleRow(int row, const std::string& value) override { styleRows[row] = value; }
     void setSwatch(int index, std::uint32_t colour) override { swatches[index] = colour; }
-
-    // Only the message lines, in order.
-    std::vector<std::string> messages() const;
+    std::vector<std::string> messages() const; // the message lines
 };
 
 } // namespace vistarel::testing

@@ -12,10 +12,8 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder text, ending in '/'.
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return path_; } // ends in '/'
     std::string file(const std::string& name) const { return path_ + name; }
-    // Creates a sub-folder and returns its folder text.
     std::string subfolder(const std::string& name) const;
 
 private:
