@@ -251,6 +251,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(control<QLabel>(window, "lblKomentare")->text(), QStringLiteral("Obrázek 3/3"));
+        QCOMPARE(window.state().catalogue[1].caption, "Pod Sněžkou\r\nv mlze");
         // A size typed after the build: the page says the photos keep their old size.
         QTest::keyClick(control<QComboBox>(window, "cmbNahled")->lineEdit(), Qt::Key_Backspace);
         click(window, "btnPouzeKod");
