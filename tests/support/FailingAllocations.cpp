@@ -22,10 +22,19 @@ void* allocate(std::size_t size) {
 void* operator new(std::size_t size) {
     return allocate(size);
 }
+void* operator new[](std::size_t size) {
+    return allocate(size);
+}
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
 void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
     std::free(memory);
 }
 
