@@ -50,10 +50,6 @@ QStringList messages() {
     return texts;
 }
 
-bool exists(const std::string& path) {
-    return std::filesystem::exists(path);
-}
-
 std::string page(const std::string& folder) {
     return readFileBytes(folder + "index.html");
 }
@@ -337,9 +333,9 @@ private slots:
             bool openAfterClose = false;
             int yields = 0;
             atEveryYield(&window, [&] {
-                if (!window.buildRunning() || (++yields < 3 && !exists(output_ + "p0.jpg")))
+                if (!window.buildRunning() || (++yields < 3 && !fileExists(output_ + "p0.jpg")))
                     return false;
-                if (exists(output_ + "p0.jpg"))
+                if (fileExists(output_ + "p0.jpg"))
                     return true;
                 if (!byClosing)
                     click(window, "btnStop");
@@ -349,8 +345,8 @@ private slots:
                 return true;
             });
             click(window, "btnVytvoritAlbum");
-            QVERIFY(exists(output_ + "p0.jpg") && exists(output_ + "index.html"));
-            QVERIFY2(!exists(output_ + "p" + std::to_string(count - 1) + ".jpg"),
+            QVERIFY(fileExists(output_ + "p0.jpg") && fileExists(output_ + "index.html"));
+            QVERIFY2(!fileExists(output_ + "p" + std::to_string(count - 1) + ".jpg"),
                      "the stop came too late or the last photo was started");
             QVERIFY(idle(window));
             QCOMPARE(window.isVisible(), !byClosing);
