@@ -1,7 +1,6 @@
-// The album page in Debian's headless Chromium (no downloads, a fresh profile): an album
-// vistarel-cli builds from the demo photos under names a page could misread. Run by CTest,
-// which sets VISTAREL_CLI and MAKE_DEMO_PHOTOS; exits with 77 (skipped) when Chromium is not
-// installed.
+// The album page in Debian's headless Chromium: an album vistarel-cli builds from the demo
+// photos under names a page could misread. CTest sets VISTAREL_CLI and MAKE_DEMO_PHOTOS;
+// 77 (skipped) without Chromium.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -18,8 +17,7 @@ if (!fs.existsSync(CHROMIUM)) {
 const { chromium } = await import('playwright-core');
 const { VISTAREL_CLI, MAKE_DEMO_PHOTOS } = process.env;
 
-// The demo photos renamed in their order, and their EXIF captions as the overlay shows them:
-// as text, markup included.
+// The demo photos renamed in order, and their EXIF captions shown as text, markup included.
 const PHOTOS = [
     ['01_snezka.jpg', '01 it\'s "a".jpg', 'Výlet na Sněžku'],
     ['02_vltava.jpg', '02 50% #1?.jpg', 'Západ slunce nad Vltavou'],
@@ -31,9 +29,7 @@ const PHOTOS = [
     ['08_detail.jpg', '08 <b>&lt;.jpg', 'Detail – 50 × 40 mm'],
 ];
 
-let root;
-let context;
-let album;
+let root, context, album;
 
 before(async () => {
     root = fs.mkdtempSync(path.join(os.tmpdir(), 'vistarel-browser-'));
@@ -79,9 +75,6 @@ async function open(walk) {
 }
 
 const cell = (page, n) => page.locator('#bigphoto td.titulek').nth(n);
-const overlayShown = (page) =>
-    page.evaluate(() => getComputedStyle(document.getElementById('bigphoto')).display !== 'none');
-const closeOverlay = (page) => cell(page, 2).locator('img').click();
 
 test('every picture of the built album loads under its name; EXIF captions are text', () =>
     open(async (page) => {
@@ -107,9 +100,9 @@ test('every picture of the built album loads under its name; EXIF captions are t
         await page.locator('#bigphoto a', { hasText: '<<' }).click();
         await page.locator('#bigphoto a', { hasText: '>>' }).click();
         assert.equal(await cell(page, 0).textContent(), '<< 7/8 >>');
-        await closeOverlay(page);
+        await cell(page, 2).locator('img').click(); // closes the overlay
         await page.keyboard.press('ArrowLeft');
-        assert.equal(await overlayShown(page), false, 'closing ends browsing');
+        assert.equal(await page.locator('#bigphoto').isVisible(), false, 'closing ends browsing');
         assert.equal(await page.evaluate(() => window.hacked), undefined, 'no caption runs script');
     }));
 
@@ -133,5 +126,4 @@ test('the column count follows the window width', () =>
                 === n, expected[1]);
             assert.deepEqual(await rows(), expected, `${width} pixels wide`);
         }
-        await page.setViewportSize({ width: 600, height: 700 });
     }));

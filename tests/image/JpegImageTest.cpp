@@ -7,16 +7,10 @@
 #include "common/Error.h"
 #include "common/FileSystem.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace vistarel {
 namespace {
-
-// For the outside tools; the test folder's path needs no quoting.
-void run(const std::string& command) {
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-}
 
 // Photos in the colour spaces cameras and editors write, made from one RGB photo by outside
 // tools: progressive and grey by jpegtran (losslessly), inverted CMYK with Adobe's marker (as
@@ -26,9 +20,10 @@ TEST(JpegImage, DecodesEveryColourSpaceToRgb) {
     const std::string rgb = folder.file("rgb.jpg");
     testing::writeTestJpeg(rgb, 96, 64, {.quality = 95});
     testing::writeTestJpeg(folder.file("plain.jpg"), 96, 64, {.quality = 95, .plainCmyk = true});
-    run("jpegtran -progressive -outfile " + folder.file("progressive.jpg") + " " + rgb);
-    run("jpegtran -grayscale -outfile " + folder.file("grey.jpg") + " " + rgb);
-    run("convert " + rgb + " -colorspace CMYK " + folder.file("adobe.jpg"));
+    testing::runTool("jpegtran -progressive -outfile " + folder.file("progressive.jpg") + " " +
+                     rgb);
+    testing::runTool("jpegtran -grayscale -outfile " + folder.file("grey.jpg") + " " + rgb);
+    testing::runTool("convert " + rgb + " -colorspace CMYK " + folder.file("adobe.jpg"));
     JpegImage image, expected;
     expected.loadFromFile(rgb);
     Raster grey = expected.picture();

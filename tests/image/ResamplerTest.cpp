@@ -23,17 +23,12 @@ Raster randomRaster(int width, int height, unsigned seed) {
 // around the target centre mapped into the source (clamped at the edges). A source decoded
 // at eighths/8 of a photo photo pixels long has pixels 8/eighths photo pixels wide.
 double contribution(int s, int t, int source, int target, int photo, int eighths) {
-    if (eighths < 8) {
-        const double k = static_cast<double>(photo) / target, p = 8.0 / eighths;
-        return std::max(std::min((s + 1) * p, (t + 1) * k) - std::max(s * p, t * k), 0.0) / k;
+    if (eighths == 8 && target >= source) {
+        const double centre = std::clamp((t + 0.5) * source / target - 0.5, 0.0, source - 1.0);
+        return std::max(0.0, 1.0 - std::abs(centre - s));
     }
-    double k = static_cast<double>(source) / target;
-    if (target < source) {
-        double overlap = std::min(s + 1.0, (t + 1) * k) - std::max(static_cast<double>(s), t * k);
-        return std::max(overlap, 0.0) / k;
-    }
-    double centre = std::clamp((t + 0.5) * k - 0.5, 0.0, source - 1.0);
-    return std::max(0.0, 1.0 - std::abs(centre - s));
+    const double k = static_cast<double>(eighths < 8 ? photo : source) / target, p = 8.0 / eighths;
+    return std::max(std::min((s + 1) * p, (t + 1) * k) - std::max(s * p, t * k), 0.0) / k;
 }
 
 Raster slowReference(const Raster& source, int width, int height, const PhotoScale& scale) {
@@ -86,13 +81,11 @@ TEST_P(ResamplerAgainstReference, EveryChannelWithinOne) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, ResamplerAgainstReference,
-    ::testing::Values(SizeCase{37, 23, 5, 4}, SizeCase{100, 80, 33, 27}, SizeCase{7, 5, 3, 2},
-                      SizeCase{5, 5, 1, 1}, SizeCase{301, 203, 2, 1}, SizeCase{1000, 3, 7, 3},
-                      SizeCase{1, 9, 1, 3}, // shrinking
-                      SizeCase{1, 1, 5, 5}, SizeCase{2, 2, 7, 3}, SizeCase{3, 7, 10, 20},
-                      SizeCase{50, 40, 232, 186}, // enlarging
-                      SizeCase{10, 3, 4, 9}, SizeCase{1, 1, 1, 1},
-                      SizeCase{9, 9, 9, 9}, // mixed and unchanged
+    ::testing::Values(SizeCase{37, 23, 5, 4}, SizeCase{100, 80, 33, 27}, SizeCase{301, 203, 2, 1},
+                      SizeCase{1000, 3, 7, 3}, SizeCase{1, 9, 1, 3}, // shrinking
+                      SizeCase{1, 1, 5, 5}, SizeCase{3, 7, 10, 20},
+                      SizeCase{50, 40, 232, 186},                  // enlarging
+                      SizeCase{10, 3, 4, 9}, SizeCase{9, 9, 9, 9}, // mixed and unchanged
                       // decoded smaller, the last pixels past the edge
                       SizeCase{77, 59, 31, 23, {203, 157, 3}}, SizeCase{7, 6, 3, 2, {13, 11, 4}},
                       SizeCase{251, 6, 100, 3, {401, 9, 5}},

@@ -26,19 +26,12 @@ long long declaredPixels(const std::string& bytes) {
     return static_cast<long long>(jpeg.info.image_width) * jpeg.info.image_height;
 }
 
-vistarel::AlbumState defaultSizes() {
-    vistarel::AlbumState state;
-    state.photoSize = 800;
-    state.thumbSize = 100;
-    state.previewWidth = 315;
-    state.previewHeight = 186;
-    return state;
-}
+const vistarel::AlbumState defaultSizes{
+    .catalogue = {}, .thumbSize = 100, .photoSize = 800, .previewWidth = 315, .previewHeight = 186};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const vistarel::AlbumState state = defaultSizes();
     vistarel::Raster photo;
     vistarel::ScaledPictures pictures;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -46,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (declaredPixels(bytes) > kLargestFuzzedPhoto)
             return 0;
         vistarel::decodeJpegBytes(bytes, photo);
-        vistarel::renderScaled(photo, {}, vistarel::pictureSizes(photo.width, photo.height, state),
-                               pictures);
+        vistarel::renderScaled(
+            photo, {}, vistarel::pictureSizes(photo.width, photo.height, defaultSizes), pictures);
     } catch (const vistarel::Error&) {
     }
     return 0;
