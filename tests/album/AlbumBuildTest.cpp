@@ -62,17 +62,6 @@ JpegImage decoded(const std::string& path) {
     return image;
 }
 
-// A photo with the EXIF block given, or with one whose comment is the caption.
-void writePhoto(const std::string& path, int width, int height, const std::string& caption,
-                std::string exif = "") {
-    if (exif.empty()) {
-        PhotoExif fields;
-        fields.userComment = caption;
-        exif = exifPayload(fields);
-    }
-    writeTestJpeg(path, width, height, {.segments = {{0xE1, {exif.begin(), exif.end()}}}});
-}
-
 // The file's last-write time, local.
 std::string modified(const std::string& path) {
     struct stat st {};
@@ -95,8 +84,11 @@ std::vector<std::string> numbered(int count) {
 TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
     const int count = 8;
     const std::vector<std::string> names = numbered(count);
-    for (const std::string& name : names)
-        writePhoto(input + name, 120, 90, name);
+    for (const std::string& name : names) {
+        PhotoExif exif;
+        exif.userComment = name;
+        writeFileBytes(input + name, realJpegFile({jpegSegment(0xE1, exifPayload(exif))}));
+    }
     const auto progressCalls = [&] {
         return std::count_if(window.calls.begin(), window.calls.end(), [](const std::string& call) {
             return call.rfind("progress", 0) == 0;
@@ -144,12 +136,14 @@ TEST_F(AlbumBuild, AnErrorAtAPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
         std::function<void()> damage;
         std::string error;
         std::size_t allocationLimit = 0;
-    } cases[] = {
-        {[&] { writeFileBytes(path, "this is no photo"); }, path + ": Not a JPEG file"},
-        {[&] { writePhoto(path, 80, 60, "", std::string("Exif\0\0II*\0\xFF\xFF\xFF\0", 14)); },
-         path + ": Read beyond end of file"},
-        // Decoded, it needs 5.76 MB at once; nothing else of the build does.
-        {[&] { writeTestJpeg(path, 1600, 1200); }, path + ": Out of memory", 4'000'000}};
+    } cases[] = {{[&] { writeFileBytes(path, "this is no photo"); }, path + ": Not a JPEG file"},
+                 {[&] {
+                      writeFileBytes(
+                          path, realJpegFile({exifSegment(std::string("II*\0\xFF\xFF\xFF\0", 8))}));
+                  },
+                  path + ": Read beyond end of file"},
+                 // Decoded, it needs 5.76 MB at once; nothing else of the build does.
+                 {[&] { writeTestJpeg(path, 1600, 1200); }, path + ": Out of memory", 4'000'000}};
     int run = 0;
     for (const auto& c : cases)
         for (const int jobs : {1, 2}) {

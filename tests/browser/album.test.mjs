@@ -76,7 +76,7 @@ async function open(walk) {
 
 const cell = (page, n) => page.locator('#bigphoto td.titulek').nth(n);
 
-test('every picture of the built album loads under its name; EXIF captions are text', () =>
+test('every picture of the built album loads under its name, upright; EXIF captions are text', () =>
     open(async (page) => {
         assert.equal(await page.title(), 'Ukázka ✓');
         assert.notEqual(await page.evaluate(() => getComputedStyle(document.body).backgroundColor),
@@ -104,10 +104,7 @@ test('every picture of the built album loads under its name; EXIF captions are t
         await page.keyboard.press('ArrowLeft');
         assert.equal(await page.locator('#bigphoto').isVisible(), false, 'closing ends browsing');
         assert.equal(await page.evaluate(() => window.hacked), undefined, 'no caption runs script');
-    }));
-
-test('a photo stored on its side stands upright in the page and the files', () =>
-    open(async (page) => {
+        // A photo stored on its side stands upright in the page and the files.
         const hory = await page.evaluate(() => photo_list.find((p) => p.url === '07_hory.jpg'));
         assert.deepEqual([hory.w_sm, hory.h_sm, hory.w_big, hory.h_big], [33, 100, 160, 480]);
         assert.deepEqual(await page.evaluate(() => new Promise((resolve) => {
