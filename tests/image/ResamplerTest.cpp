@@ -17,10 +17,9 @@ Raster randomRaster(int width, int height) {
     return raster;
 }
 
-// How much source pixel s contributes to target pixel t along one axis, computed
-// directly: shrinking takes the covered share of the target's span, enlarging is a tent
-// around the target centre mapped into the source (clamped at the edges). A source decoded
-// at eighths/8 of a photo photo pixels long has pixels 8/eighths photo pixels wide.
+// How much source pixel s gives target pixel t along one axis: enlarging is a tent around
+// the target centre mapped into the source (clamped at the edges); otherwise the covered
+// share of the target's span, where a source decoded at eighths/8 has pixels 8/eighths wide.
 double contribution(int s, int t, int source, int target, int photo, int eighths) {
     if (eighths == 8 && target >= source) {
         const double centre = std::clamp((t + 0.5) * source / target - 0.5, 0.0, source - 1.0);

@@ -1,6 +1,6 @@
-// libFuzzer entry: every input is decoded as a photo (from memory: the file path shares the
-// decoder) and drawn into the three pictures of a default build. The program's errors are
-// expected; a crash, a leak, a hang or a huge allocation is a fault.
+// libFuzzer entry: every input is decoded as a photo and drawn into the three pictures of a
+// default build. The program's errors are expected; a crash, leak, hang or huge allocation
+// is a fault.
 #include "album/ImageScaling.h"
 #include "common/Error.h"
 #include "image/JpegDecoder.h"
@@ -11,9 +11,8 @@
 
 namespace {
 
-// Under the fuzzer's instrumentation drawing is some 70 times slower than in the program, so
-// a large photo would be reported as slow without being a fault; the pictures are bounded
-// whatever the photo's shape.
+// Instrumented drawing is some 70 times slower, so a large photo would be reported as slow
+// without being a fault; the pictures are bounded whatever the photo's shape.
 constexpr long long kLargestFuzzedPhoto = 4'000'000;
 
 long long declaredPixels(const std::string& bytes) {
