@@ -192,12 +192,9 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
             oneJob = album;
         EXPECT_TRUE(album == oneJob) << "the album with " << jobs << " jobs differs from one job's";
     }
-    // 01_snezka.jpg, 960 x 640: its pictures' sizes as the page gets them.
-    const PhotoRecord& first = state.catalogue[0];
-    EXPECT_EQ(first.photoWidth * 1000 + first.photoHeight, 320213);
-    EXPECT_EQ(first.thumbWidth * 1000 + first.thumbHeight, 100067);
+    // The preview of 01_snezka.jpg, 960 x 640 (the page's sizes are the browser test's).
     Raster preview;
-    decodeJpegBytes(first.previewJpeg, preview);
+    decodeJpegBytes(state.catalogue[0].previewJpeg, preview);
     EXPECT_EQ(preview.width * 1000 + preview.height, 279186);
     EXPECT_EQ(readFileBytes(output + "color.css"), "body {}\r\n");
 

@@ -25,6 +25,7 @@ namespace {
 struct ChildResult {
     int exitCode = -1;
     std::string output; // stdout and stderr together
+    bool has(const std::string& text) const { return output.find(text) != std::string::npos; }
 };
 
 struct HowToRun {
@@ -74,10 +75,6 @@ ChildResult runCli(std::vector<std::string> args, const HowToRun& how = {}) {
     return result;
 }
 
-bool contains(const ChildResult& result, const std::string& text) {
-    return result.output.find(text) != std::string::npos;
-}
-
 // The user's own styles come from a folder of the test's, empty.
 struct CliBuild : ::testing::Test {
     TempFolder dir;
@@ -90,7 +87,7 @@ struct CliBuild : ::testing::Test {
 
 TEST(CliArguments, UsageErrorsHelpAndVersion) {
     const auto help = runCli({"--help"});
-    EXPECT_TRUE(help.exitCode == 0 && contains(help, "vistarel-cli build INPUT_DIR"));
+    EXPECT_TRUE(help.exitCode == 0 && help.has("vistarel-cli build INPUT_DIR"));
     EXPECT_EQ(runCli({"--version"}).output, "vistarel-cli 2.0.5\n");
     for (const std::string line :
          {"", "publish", "styles x", "build only-one", "build a b --thumb-quality 101",
@@ -133,7 +130,7 @@ TEST_F(CliBuild, WritesTheAlbumAndReportsEachPhoto) {
                                  " ř\\x7F.jpg\n",
                                  "Varování: " + input + "/cut.jpg: Premature end of JPEG file\n"};
     for (const std::string& line : lines)
-        EXPECT_TRUE(contains(result, line)) << line << " in\n" << result.output;
+        EXPECT_TRUE(result.has(line)) << line << " in\n" << result.output;
     EXPECT_EQ(result.output.find('\x1B'), std::string::npos);
     EXPECT_TRUE(fileExists(output + "cut.jpg") && fileExists(output + "sm_03_trh.JPG"));
     EXPECT_NE(readFileBytes(output + "index.html").find("L\xE9to"), std::string::npos);
@@ -144,12 +141,12 @@ TEST_F(CliBuild, ShowsAProgressBarOnATerminal) {
         writeTestJpeg(input + name, 40, 30);
     const auto result = runCli({"build", input, output}, {.onTerminal = true});
     EXPECT_EQ(result.exitCode, 0) << result.output;
-    EXPECT_TRUE(contains(result, "\r[" + std::string(30, '.') + "] 0/3 "));
-    EXPECT_TRUE(contains(result, "\r[" + std::string(10, '#') + std::string(20, '.') + "] 1/3 "));
+    EXPECT_TRUE(result.has("\r[" + std::string(30, '.') + "] 0/3 "));
+    EXPECT_TRUE(result.has("\r[" + std::string(10, '#') + std::string(20, '.') + "] 1/3 "));
     const std::size_t full = result.output.find("\r[" + std::string(30, '#') + "] 3/3 ");
     ASSERT_NE(full, std::string::npos) << result.output;
     EXPECT_EQ(result.output.find('\n', full), result.output.find("\nAlbum: ")) << "one line";
-    EXPECT_FALSE(contains(result, "a.jpg\n")) << "no line per photo";
+    EXPECT_FALSE(result.has("a.jpg\n")) << "no line per photo";
 }
 
 // Refusals write nothing; outputs that would overwrite an input photo or one another are
@@ -184,7 +181,7 @@ TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
         c.prepare();
         const auto result = runCli(c.args);
         EXPECT_EQ(result.exitCode, 1) << c.message;
-        EXPECT_TRUE(contains(result, c.message)) << result.output;
+        EXPECT_TRUE(result.has(c.message)) << result.output;
         EXPECT_TRUE(readFileBytes(input + "a.jpg") == photo) << "the input photo changed";
         EXPECT_EQ(fileExists(output + "index.html"), fs::is_directory(output + "color.css"));
     }
@@ -198,7 +195,7 @@ TEST_F(CliBuild, AFailedWriteLeavesTheEarlierFileAndNoTemporaryFile) {
     const std::string before = readFileBytes(output + "index.html");
     const auto result = runCli({"build", input, output}, {.fileSizeLimit = 4096});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(contains(result, "Cannot write file \"" + output + "index.html\". File too large."))
+    EXPECT_TRUE(result.has("Cannot write file \"" + output + "index.html\". File too large."))
         << result.output;
     EXPECT_TRUE(readFileBytes(output + "index.html") == before) << "the page changed";
     const auto entries = fs::directory_iterator(output);
