@@ -32,6 +32,9 @@ struct AlbumBuild : ::testing::Test {
     std::string output;
     RecordingFrontEnd window;
     AlbumState state;
+    // The photos of the stop and error tests.
+    const std::vector<std::string> names{"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg",
+                                         "p4.jpg", "p5.jpg", "p6.jpg", "p7.jpg"};
 
     AlbumBuild() {
         setProgramFolder(dir.path());
@@ -43,13 +46,13 @@ struct AlbumBuild : ::testing::Test {
     ~AlbumBuild() override { setProgramFolder(""); }
 
     // The photos to build next, into a fresh output folder.
-    void load(const std::vector<std::string>& names, const std::string& folder = "out",
+    void load(const std::vector<std::string>& photos, const std::string& folder = "out",
               int jobs = 0) {
         output = window.settings.outputFolder = dir.subfolder(folder);
         window.settings.jobs = jobs;
         window.calls.clear();
         state.catalogue.clear();
-        for (const std::string& name : names)
+        for (const std::string& name : photos)
             state.catalogue.emplace_back().fileName = name;
     }
     std::string page() const { return readFileBytes(output + "index.html"); }
@@ -71,18 +74,10 @@ std::string modified(const std::string& path) {
     return text.str();
 }
 
-std::vector<std::string> numbered(int count) {
-    std::vector<std::string> names;
-    for (int i = 0; i < count; ++i)
-        names.push_back("p" + std::to_string(i) + ".jpg");
-    return names;
-}
-
 } // namespace
 
 TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
     const int count = 8;
-    const std::vector<std::string> names = numbered(count);
     for (const std::string& name : names) {
         PhotoExif exif;
         exif.userComment = name;
@@ -110,8 +105,7 @@ TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
             EXPECT_EQ(built.photosBuilt, done);
             EXPECT_EQ(progressCalls(), done);
             for (int i = 0; i < count; ++i) {
-                EXPECT_EQ(fileExists(output + names[i]), i < done) << i;
-                EXPECT_EQ(fileExists(output + "sm_" + names[i]), i < done) << i;
+                EXPECT_EQ(fileExists(output + "sm_" + names[i]), i < done) << i; // after the photo
                 EXPECT_EQ(state.catalogue[i].previewJpeg.empty(), i >= done) << i;
                 const std::string caption = i < done        ? names[i]
                                             : i < count - 1 ? ""
@@ -126,8 +120,7 @@ TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
 // Photo 1 cannot be made: its data is no JPEG, its EXIF block (read before the photo is
 // decoded) points past the end of the file, or decoding it needs more memory than there is.
 TEST_F(AlbumBuild, AnErrorAtAPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
-    const int count = 6;
-    const std::vector<std::string> names = numbered(count);
+    const int count = 8;
     for (const std::string& name : names)
         writeTestJpeg(input + name, 80, 60);
     const std::string path = input + names[1];
@@ -170,11 +163,11 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
                                        "\r\nMusíte nejdřív načíst snímky ke zpracování!"});
     writeDemoPhotos(input, 0.4);
     window.settings.photoSizeText = "320x240"; // most photos are decoded smaller
-    std::vector<std::string> names, oneJob;
+    std::vector<std::string> demo, oneJob;
     for (const auto& photo : demoPhotos())
-        names.push_back(photo.fileName);
+        demo.push_back(photo.fileName);
     for (const int jobs : {1, 2}) {
-        load(names, "out" + std::to_string(jobs), jobs);
+        load(demo, "out" + std::to_string(jobs), jobs);
         ASSERT_EQ(build().ending, Ending::Done);
         EXPECT_EQ(window.calls.front(), "running 8");
         EXPECT_EQ(window.calls.back(), "not running 8");
@@ -207,22 +200,21 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
 }
 
 TEST_F(AlbumBuild, EveryOrientationGivesTheSameUprightPictures) {
-    // The upright photo is a portrait; a camera stores it as jpegtran turns it here, and
-    // exiftool writes the tag that says how to turn it back.
+    // A portrait, stored turned by jpegtran and tagged by exiftool with how to turn it back.
     writeTestJpeg(dir.file("upright.jpg"), 480, 640, {.quality = 95});
     const std::string storedBy[] = {
         "",           "-flip horizontal", "-rotate 180", "-flip vertical",
         "-transpose", "-rotate 270",      "-transverse", "-rotate 90"};
-    std::vector<std::string> names;
+    std::vector<std::string> photos;
     for (int orientation = 1; orientation <= 8; ++orientation) {
         const std::string path =
-            input + names.emplace_back("o" + std::to_string(orientation) + ".jpg");
+            input + photos.emplace_back("o" + std::to_string(orientation) + ".jpg");
         runTool("jpegtran -perfect -copy none " + storedBy[orientation - 1] + " -outfile " + path +
                 " " + dir.file("upright.jpg"));
         runTool("exiftool -q -n -overwrite_original -Orientation=" + std::to_string(orientation) +
                 " " + path);
     }
-    load(names);
+    load(photos);
     window.settings.photoSizeText = "320x240";
     ASSERT_EQ(build().ending, Ending::Done) << window.messages().front();
 
@@ -230,7 +222,7 @@ TEST_F(AlbumBuild, EveryOrientationGivesTheSameUprightPictures) {
     const JpegImage photo = decoded(output + "o1.jpg"), thumbnail = decoded(output + "sm_o1.jpg");
     ASSERT_EQ(photo.width() * 1000 + photo.height(), 240320);
     ASSERT_EQ(thumbnail.width() * 1000 + thumbnail.height(), 75100);
-    for (const std::string& name : names) {
+    for (const std::string& name : photos) {
         EXPECT_LT(meanDifference(decoded(output + name).picture(), photo.picture()), 1.5) << name;
         EXPECT_LT(meanDifference(decoded(output + "sm_" + name).picture(), thumbnail.picture()),
                   1.5)

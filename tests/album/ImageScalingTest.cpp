@@ -10,14 +10,12 @@
 namespace vistarel {
 namespace {
 
-struct FitCase {
-    int width, height, size;
-    bool fitHeight;
-    int expectedWidth, expectedHeight;
-};
-
 TEST(FitToSize, WorkedTableAndRoundingEdges) {
-    const FitCase cases[] = {
+    const struct {
+        int width, height, size;
+        bool fitHeight;
+        int expectedWidth, expectedHeight;
+    } cases[] = {
         // The preview fits the height, whatever the width becomes.
         {5000, 100, 186, true, 9300, 186},
         // Otherwise the longer side, the width only when it is strictly longer.
@@ -31,7 +29,7 @@ TEST(FitToSize, WorkedTableAndRoundingEdges) {
         // 186 / 40 * 50 is exactly 232.5 at a 64-bit significand (233 with doubles).
         {50, 40, 186, true, 232, 186},
     };
-    for (const FitCase& c : cases) {
+    for (const auto& c : cases) {
         int width = c.width, height = c.height;
         fitToSize(width, height, c.size, c.fitHeight);
         EXPECT_EQ(width * 10000 + height, c.expectedWidth * 10000 + c.expectedHeight)
