@@ -90,7 +90,7 @@ test('every picture loads under its name, upright; captions are text; columns fi
         }
         assert.equal(await cell(page, 0).textContent(), '<< 8/8');
         await page.locator('#bigphoto a', { hasText: '<<' }).click();
-        await page.locator('#bigphoto a', { hasText: '<<' }).click();
+        await page.keyboard.press('ArrowLeft');
         await page.locator('#bigphoto a', { hasText: '>>' }).click();
         assert.equal(await cell(page, 0).textContent(), '<< 7/8 >>');
         await cell(page, 2).locator('img').click(); // closes the overlay
