@@ -1,6 +1,4 @@
-// Whole builds through the recording front end: real photos in, real files out. Photos on
-// their side and with colour profiles are made by outside tools (jpegtran, exiftool,
-// ImageMagick), not by the program.
+// Whole builds through the recording front end: real photos in, real files out.
 #include "album/BuildCommand.h"
 #include "album/PhotoPipeline.h"
 #include "common/FileSystem.h"
@@ -14,11 +12,11 @@
 #include "TestPhotos.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdint>
 #include <ctime>
-#include <functional>
 #include <gtest/gtest.h>
-#include <optional>
+#include <iomanip>
+#include <sstream>
 #include <sys/stat.h>
 
 using namespace vistarel;
@@ -31,29 +29,31 @@ namespace {
 struct AlbumBuild : ::testing::Test {
     TempFolder dir;
     std::string input = dir.subfolder("in");
-    std::string output = dir.subfolder("out");
+    std::string output;
     RecordingFrontEnd window;
     AlbumState state;
+    // The photos of the stop and error tests.
+    const std::vector<std::string> names{"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg",
+                                         "p4.jpg", "p5.jpg", "p6.jpg", "p7.jpg"};
 
     AlbumBuild() {
         setProgramFolder(dir.path());
         dir.subfolder("css");
         writeFileBytes(dir.file("css/a.css"), "body {}\r\n");
         window.settings.inputFolder = input;
-        window.settings.outputFolder = output;
         window.settings.styleName = "a.css";
     }
     ~AlbumBuild() override { setProgramFolder(""); }
 
-    void load(const std::vector<std::string>& names) {
+    // The photos to build next, into a fresh output folder.
+    void load(const std::vector<std::string>& photos, const std::string& folder = "out",
+              int jobs = 0) {
+        output = window.settings.outputFolder = dir.subfolder(folder);
+        window.settings.jobs = jobs;
+        window.calls.clear();
         state.catalogue.clear();
-        for (const std::string& name : names)
+        for (const std::string& name : photos)
             state.catalogue.emplace_back().fileName = name;
-    }
-    void loadNumbered(int count) {
-        load({});
-        for (int i = 0; i < count; ++i)
-            state.catalogue.emplace_back().fileName = "p" + std::to_string(i) + ".jpg";
     }
     std::string page() const { return readFileBytes(output + "index.html"); }
     BuildOutcome build() { return runBuildCommand(state, window.settings, window); }
@@ -65,45 +65,24 @@ JpegImage decoded(const std::string& path) {
     return image;
 }
 
-void writePhotoWithExif(const std::string& path, int width, int height,
-                        const std::string& exifPayload) {
-    writeTestJpeg(path, width, height,
-                  {.segments = {{0xE1, {exifPayload.begin(), exifPayload.end()}}}});
-}
-
-// A photo whose EXIF comment is its caption.
-void writePhoto(const std::string& path, int width, int height, const std::string& comment = "") {
-    PhotoExif exif;
-    if (!comment.empty())
-        exif.userComment = comment;
-    writePhotoWithExif(path, width, height, exifPayload(exif));
-}
-
 // The file's last-write time, local.
 std::string modified(const std::string& path) {
     struct stat st {};
     ::stat(path.c_str(), &st);
-    char text[32];
-    std::tm local{};
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", localtime_r(&st.st_mtime, &local));
-    return text;
-}
-
-std::string name(int i) {
-    return "p" + std::to_string(i) + ".jpg";
-}
-
-// For the outside tools; the test folders' paths need no quoting.
-void run(const std::string& command) {
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::ostringstream text;
+    text << std::put_time(std::localtime(&st.st_mtime), "%F %T");
+    return text.str();
 }
 
 } // namespace
 
 TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
     const int count = 8;
-    for (int i = 0; i < count; ++i)
-        writePhoto(input + name(i), 120, 90, name(i));
+    for (const std::string& name : names) {
+        PhotoExif exif;
+        exif.userComment = name;
+        writeFileBytes(input + name, realJpegFile({jpegSegment(0xE1, exifPayload(exif))}));
+    }
     const auto progressCalls = [&] {
         return std::count_if(window.calls.begin(), window.calls.end(), [](const std::string& call) {
             return call.rfind("progress", 0) == 0;
@@ -112,11 +91,7 @@ TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
     for (const int jobs : {1, 2})
         for (const int stopAt : {0, 2}) { // before the first photo; once photo 1 is committed
             SCOPED_TRACE(std::to_string(jobs) + " jobs, stop at " + std::to_string(stopAt));
-            output = dir.subfolder("out" + std::to_string(jobs) + std::to_string(stopAt));
-            window.settings.outputFolder = output;
-            window.settings.jobs = jobs;
-            window.calls.clear();
-            loadNumbered(count);
+            load(names, "out" + std::to_string(jobs) + std::to_string(stopAt), jobs);
             state.catalogue[count - 1].caption = "typed before";
             window.onProcessEvents = [&](int) {
                 if (progressCalls() == stopAt)
@@ -130,15 +105,14 @@ TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
             EXPECT_EQ(built.photosBuilt, done);
             EXPECT_EQ(progressCalls(), done);
             for (int i = 0; i < count; ++i) {
-                EXPECT_EQ(fileExists(output + name(i)), i < done) << i;
-                EXPECT_EQ(fileExists(output + "sm_" + name(i)), i < done) << i;
+                EXPECT_EQ(fileExists(output + "sm_" + names[i]), i < done) << i; // after the photo
                 EXPECT_EQ(state.catalogue[i].previewJpeg.empty(), i >= done) << i;
-                const std::string caption = i < done        ? name(i)
+                const std::string caption = i < done        ? names[i]
                                             : i < count - 1 ? ""
                                                             : "typed before";
                 EXPECT_EQ(state.catalogue[i].caption, caption) << i;
             }
-            EXPECT_NE(page().find(name(count - 1)), std::string::npos);
+            EXPECT_NE(page().find(names[count - 1]), std::string::npos);
             EXPECT_TRUE(fileExists(output + "color.css"));
         }
 }
@@ -146,42 +120,32 @@ TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
 // Photo 1 cannot be made: its data is no JPEG, its EXIF block (read before the photo is
 // decoded) points past the end of the file, or decoding it needs more memory than there is.
 TEST_F(AlbumBuild, AnErrorAtAPhotoEndsTheBuildNamingItAndRestoresTheButtons) {
-    const int count = 6;
-    for (int i = 0; i < count; ++i)
-        writePhoto(input + name(i), 80, 60);
-    const std::string path = input + name(1);
+    const int count = 8;
+    for (const std::string& name : names)
+        writeTestJpeg(input + name, 80, 60);
+    const std::string path = input + names[1];
     const struct {
-        std::function<void()> damage;
-        std::string error;
-        std::size_t allocationLimit = 0;
-    } cases[] = {
-        {[&] { writeFileBytes(path, "this is no photo"); }, path + ": Not a JPEG file"},
-        {[&] { writePhotoWithExif(path, 80, 60, std::string("Exif\0\0II*\0\xFF\xFF\xFF\0", 14)); },
-         path + ": Read beyond end of file"},
-        // Decoded, it needs 5.76 MB at once; nothing else of the build does.
-        {[&] { writePhoto(path, 1600, 1200); }, path + ": Out of memory", 4'000'000}};
+        std::string bytes, error;
+        std::size_t allocationLimit = SIZE_MAX;
+    } cases[] = {{"this is no photo", path + ": Not a JPEG file"},
+                 {realJpegFile({exifSegment(std::string("II*\0\xFF\xFF\xFF\0", 8))}),
+                  path + ": Read beyond end of file"},
+                 // Decoded, it needs 5.76 MB at once; nothing else of the build does.
+                 {encodeTestJpeg(1600, 1200), path + ": Out of memory", 4'000'000}};
     int run = 0;
     for (const auto& c : cases)
         for (const int jobs : {1, 2}) {
             SCOPED_TRACE(c.error + ", jobs " + std::to_string(jobs));
-            c.damage();
-            output = dir.subfolder("out" + std::to_string(++run));
-            window.settings.outputFolder = output;
-            window.settings.jobs = jobs;
-            window.calls.clear();
-            loadNumbered(count);
-            std::optional<FailingAllocations> failing;
-            if (c.allocationLimit > 0)
-                failing.emplace(c.allocationLimit);
+            writeFileBytes(path, c.bytes);
+            load(names, "out" + std::to_string(++run), jobs);
+            const FailingAllocations failing(c.allocationLimit);
             const BuildOutcome built = build();
-            failing.reset();
-
             EXPECT_EQ(built.ending, Ending::Failed);
             EXPECT_FALSE(built.loopEnded) << "the comment editor is not handed the photos";
             EXPECT_EQ(built.error.rfind(c.error, 0), 0u) << built.error;
-            EXPECT_TRUE(fileExists(output + name(0)));
+            EXPECT_TRUE(fileExists(output + names[0]));
             for (int i = 1; i < count; ++i)
-                EXPECT_FALSE(fileExists(output + name(i)) || fileExists(output + "sm_" + name(i)))
+                EXPECT_FALSE(fileExists(output + names[i]) || fileExists(output + "sm_" + names[i]))
                     << i;
             EXPECT_FALSE(fileExists(output + "index.html") || fileExists(output + "color.css"));
             EXPECT_EQ(window.messages(),
@@ -199,13 +163,11 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
                                        "\r\nMusíte nejdřív načíst snímky ke zpracování!"});
     writeDemoPhotos(input, 0.4);
     window.settings.photoSizeText = "320x240"; // most photos are decoded smaller
-    std::vector<std::string> oneJob;
+    std::vector<std::string> demo, oneJob;
+    for (const auto& photo : demoPhotos())
+        demo.push_back(photo.fileName);
     for (const int jobs : {1, 2}) {
-        window.settings.jobs = jobs;
-        window.calls.clear();
-        load({});
-        for (const auto& photo : demoPhotos())
-            state.catalogue.emplace_back().fileName = photo.fileName;
+        load(demo, "out" + std::to_string(jobs), jobs);
         ASSERT_EQ(build().ending, Ending::Done);
         EXPECT_EQ(window.calls.front(), "running 8");
         EXPECT_EQ(window.calls.back(), "not running 8");
@@ -223,18 +185,10 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
             oneJob = album;
         EXPECT_TRUE(album == oneJob) << "the album with " << jobs << " jobs differs from one job's";
     }
-    // 01_snezka.jpg, 960 x 640: its pictures as recorded and as written.
-    const PhotoRecord& first = state.catalogue[0];
-    EXPECT_EQ(first.photoWidth * 1000 + first.photoHeight, 320213);
-    EXPECT_EQ(first.thumbWidth * 1000 + first.thumbHeight, 100067);
-    const JpegImage photo = decoded(output + "01_snezka.jpg");
-    const JpegImage thumbnail = decoded(output + "sm_01_snezka.jpg");
-    EXPECT_EQ(photo.width() * 1000 + photo.height(), 320213);
-    EXPECT_EQ(thumbnail.width() * 1000 + thumbnail.height(), 100067);
+    // The preview of 01_snezka.jpg, 960 x 640 (the page's sizes are the browser test's).
     Raster preview;
-    decodeJpegBytes(first.previewJpeg, preview);
+    decodeJpegBytes(state.catalogue[0].previewJpeg, preview);
     EXPECT_EQ(preview.width * 1000 + preview.height, 279186);
-    EXPECT_NE(page().find("V\xFDlet na Sn\xEC\x9Eku"), std::string::npos) << "windows-1250";
     EXPECT_EQ(readFileBytes(output + "color.css"), "body {}\r\n");
 
     // Summer and winter dates stamped whatever the season now; odd seconds go down. No stamp
@@ -243,43 +197,36 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
     EXPECT_EQ(modified(output + "07_hory.jpg"), "2024-01-02 12:00:00");
     for (const char* file : {"06_most.jpg", "sm_01_snezka.jpg"})
         EXPECT_GT(modified(output + file), "2024-03") << file << " is as new as it is";
-
-    // Walking on in the comment editor keeps a caption from EXIF text; a changed one is markup.
-    PhotoRecord& exifCaption = state.catalogue[0];
-    exifCaption.storeTypedCaption(exifCaption.caption);
-    EXPECT_TRUE(exifCaption.captionFromExif);
-    exifCaption.storeTypedCaption("<b>b</b>");
-    EXPECT_FALSE(exifCaption.captionFromExif);
 }
 
 TEST_F(AlbumBuild, EveryOrientationGivesTheSameUprightPictures) {
-    // The upright photo is a portrait; a camera stores it as jpegtran turns it here, and
-    // exiftool writes the tag that says how to turn it back.
+    // A portrait, stored turned by jpegtran and tagged by exiftool with how to turn it back.
     writeTestJpeg(dir.file("upright.jpg"), 480, 640, {.quality = 95});
     const std::string storedBy[] = {
         "",           "-flip horizontal", "-rotate 180", "-flip vertical",
         "-transpose", "-rotate 270",      "-transverse", "-rotate 90"};
+    std::vector<std::string> photos;
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        const std::string path = input + "o" + std::to_string(orientation) + ".jpg";
-        run("jpegtran -perfect -copy none " + storedBy[orientation - 1] + " -outfile " + path +
-            " " + dir.file("upright.jpg"));
-        run("exiftool -q -n -overwrite_original -Orientation=" + std::to_string(orientation) + " " +
-            path);
-        state.catalogue.emplace_back().fileName = "o" + std::to_string(orientation) + ".jpg";
+        const std::string path =
+            input + photos.emplace_back("o" + std::to_string(orientation) + ".jpg");
+        runTool("jpegtran -perfect -copy none " + storedBy[orientation - 1] + " -outfile " + path +
+                " " + dir.file("upright.jpg"));
+        runTool("exiftool -q -n -overwrite_original -Orientation=" + std::to_string(orientation) +
+                " " + path);
     }
+    load(photos);
     window.settings.photoSizeText = "320x240";
     ASSERT_EQ(build().ending, Ending::Done) << window.messages().front();
 
+    // Every picture as o1's (a picture of another size cannot compare).
     const JpegImage photo = decoded(output + "o1.jpg"), thumbnail = decoded(output + "sm_o1.jpg");
-    for (int orientation = 1; orientation <= 8; ++orientation) {
-        const std::string name = "o" + std::to_string(orientation) + ".jpg";
-        SCOPED_TRACE(name);
-        const JpegImage turnedPhoto = decoded(output + name);
-        const JpegImage turnedThumbnail = decoded(output + "sm_" + name);
-        ASSERT_EQ(turnedPhoto.width() * 1000 + turnedPhoto.height(), 240320);
-        ASSERT_EQ(turnedThumbnail.width() * 1000 + turnedThumbnail.height(), 75100);
-        EXPECT_LT(meanDifference(turnedPhoto.picture(), photo.picture()), 1.5);
-        EXPECT_LT(meanDifference(turnedThumbnail.picture(), thumbnail.picture()), 1.5);
+    ASSERT_EQ(photo.width() * 1000 + photo.height(), 240320);
+    ASSERT_EQ(thumbnail.width() * 1000 + thumbnail.height(), 75100);
+    for (const std::string& name : photos) {
+        EXPECT_LT(meanDifference(decoded(output + name).picture(), photo.picture()), 1.5) << name;
+        EXPECT_LT(meanDifference(decoded(output + "sm_" + name).picture(), thumbnail.picture()),
+                  1.5)
+            << name;
     }
 
     // Kept as stored when asked: the photo turned a quarter lies on its side.
@@ -288,22 +235,19 @@ TEST_F(AlbumBuild, EveryOrientationGivesTheSameUprightPictures) {
     EXPECT_EQ(decoded(output + "o6.jpg").width(), 320);
 }
 
-// Adobe RGB, and ECI RGB v2 for a wide gamut (the widest ones, Wide Gamut RGB or ProPhoto,
-// already lose 10 to 24 levels in ImageMagick's own 8-bit round trip, before any of ours).
-// Each photo's pictures should look as those of the sRGB photo they were converted from.
+// An Adobe RGB photo should look as the sRGB photo it was converted from.
 TEST_F(AlbumBuild, EmbeddedColourProfilesAreConvertedToSrgb) {
     const std::string profiles = " /usr/share/color/icc/colord/";
     writeTestJpeg(input + "sRGB.jpg", 192, 128, {.quality = 95});
-    for (const std::string profile : {"AdobeRGB1998", "ECI-RGBv2"})
-        run("convert " + input + "sRGB.jpg -profile" + profiles + "sRGB.icc -profile" + profiles +
-            profile + ".icc " + input + profile + ".jpg");
+    runTool("convert " + input + "sRGB.jpg -profile" + profiles + "sRGB.icc -profile" + profiles +
+            "AdobeRGB1998.icc " + input + "AdobeRGB1998.jpg");
     // The same Adobe RGB photo without its profile, and with a damaged one.
-    run("jpegtran -copy none -outfile " + input + "plain.jpg " + input + "AdobeRGB1998.jpg");
+    runTool("jpegtran -copy none -outfile " + input + "plain.jpg " + input + "AdobeRGB1998.jpg");
     std::string damaged = readFileBytes(input + "AdobeRGB1998.jpg");
     damaged.replace(damaged.find("acsp"), 4, "xxxx"); // no profile LittleCMS will open
     writeFileBytes(input + "damaged.jpg", damaged);
 
-    load({"sRGB.jpg", "AdobeRGB1998.jpg", "ECI-RGBv2.jpg", "damaged.jpg", "plain.jpg"});
+    load({"sRGB.jpg", "AdobeRGB1998.jpg", "damaged.jpg", "plain.jpg"});
     ASSERT_EQ(build().ending, Ending::Done) << window.messages().front();
     for (const std::string picture : {"", "sm_"}) {
         const Raster srgb = decoded(output + picture + "sRGB.jpg").picture();
@@ -311,7 +255,6 @@ TEST_F(AlbumBuild, EmbeddedColourProfilesAreConvertedToSrgb) {
             return meanDifference(decoded(output + picture + name).picture(), srgb);
         };
         EXPECT_LT(difference("AdobeRGB1998.jpg"), 3.0) << picture; // JPEG's own losses
-        EXPECT_LT(difference("ECI-RGBv2.jpg"), 3.0) << picture;
         EXPECT_GT(difference("plain.jpg"), 6.0) << picture << " the profile matters";
     }
     EXPECT_EQ(readFileBytes(output + "damaged.jpg"), readFileBytes(output + "plain.jpg"))

@@ -1,7 +1,6 @@
-// The album page in Debian's headless Chromium (no downloads, a fresh profile): an album
-// vistarel-cli builds from the demo photos under names a page could misread. Run by CTest,
-// which sets VISTAREL_CLI and MAKE_DEMO_PHOTOS; exits with 77 (skipped) when Chromium is not
-// installed.
+// The album page in Debian's headless Chromium: an album vistarel-cli builds from the demo
+// photos under names a page could misread. CTest sets VISTAREL_CLI and MAKE_DEMO_PHOTOS;
+// 77 (skipped) without Chromium.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -18,8 +17,7 @@ if (!fs.existsSync(CHROMIUM)) {
 const { chromium } = await import('playwright-core');
 const { VISTAREL_CLI, MAKE_DEMO_PHOTOS } = process.env;
 
-// The demo photos renamed in their order, and their EXIF captions as the overlay shows them:
-// as text, markup included.
+// The demo photos renamed in order, and their EXIF captions shown as text, markup included.
 const PHOTOS = [
     ['01_snezka.jpg', '01 it\'s "a".jpg', 'Výlet na Sněžku'],
     ['02_vltava.jpg', '02 50% #1?.jpg', 'Západ slunce nad Vltavou'],
@@ -31,9 +29,7 @@ const PHOTOS = [
     ['08_detail.jpg', '08 <b>&lt;.jpg', 'Detail – 50 × 40 mm'],
 ];
 
-let root;
-let context;
-let album;
+let root, context, album;
 
 before(async () => {
     root = fs.mkdtempSync(path.join(os.tmpdir(), 'vistarel-browser-'));
@@ -65,26 +61,16 @@ after(async () => {
         fs.rmSync(root, { recursive: true, force: true });
 });
 
-// Opens the album; the test fails on any script error the page raised.
-async function open(walk) {
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    await page.goto(album);
-    await page.waitForFunction(() => [...document.querySelectorAll('#view img')]
-        .every((img) => img.complete));
-    await walk(page);
-    assert.deepEqual(errors, [], 'no script errors');
-    await page.close();
-}
-
 const cell = (page, n) => page.locator('#bigphoto td.titulek').nth(n);
-const overlayShown = (page) =>
-    page.evaluate(() => getComputedStyle(document.getElementById('bigphoto')).display !== 'none');
-const closeOverlay = (page) => cell(page, 2).locator('img').click();
 
-test('every picture of the built album loads under its name; EXIF captions are text', () =>
-    open(async (page) => {
+test('every picture loads under its name, upright; captions are text; columns fit the width',
+    async () => {
+        const page = await context.newPage();
+        const errors = [];
+        page.on('pageerror', (error) => errors.push(error.message));
+        await page.goto(album);
+        await page.waitForFunction(() => [...document.querySelectorAll('#view img')]
+            .every((img) => img.complete));
         assert.equal(await page.title(), 'Ukázka ✓');
         assert.notEqual(await page.evaluate(() => getComputedStyle(document.body).backgroundColor),
             'rgba(0, 0, 0, 0)', 'the style applies');
@@ -104,17 +90,14 @@ test('every picture of the built album loads under its name; EXIF captions are t
         }
         assert.equal(await cell(page, 0).textContent(), '<< 8/8');
         await page.locator('#bigphoto a', { hasText: '<<' }).click();
-        await page.locator('#bigphoto a', { hasText: '<<' }).click();
+        await page.keyboard.press('ArrowLeft');
         await page.locator('#bigphoto a', { hasText: '>>' }).click();
         assert.equal(await cell(page, 0).textContent(), '<< 7/8 >>');
-        await closeOverlay(page);
+        await cell(page, 2).locator('img').click(); // closes the overlay
         await page.keyboard.press('ArrowLeft');
-        assert.equal(await overlayShown(page), false, 'closing ends browsing');
+        assert.equal(await page.locator('#bigphoto').isVisible(), false, 'closing ends browsing');
         assert.equal(await page.evaluate(() => window.hacked), undefined, 'no caption runs script');
-    }));
-
-test('a photo stored on its side stands upright in the page and the files', () =>
-    open(async (page) => {
+        // A photo stored on its side stands upright in the page and the files.
         const hory = await page.evaluate(() => photo_list.find((p) => p.url === '07_hory.jpg'));
         assert.deepEqual([hory.w_sm, hory.h_sm, hory.w_big, hory.h_big], [33, 100, 160, 480]);
         assert.deepEqual(await page.evaluate(() => new Promise((resolve) => {
@@ -122,10 +105,7 @@ test('a photo stored on its side stands upright in the page and the files', () =
             image.onload = () => resolve([image.naturalWidth, image.naturalHeight]);
             image.src = '07_hory.jpg';
         })), [160, 480]);
-    }));
-
-test('the column count follows the window width', () =>
-    open(async (page) => {
+        // The column count follows the window width.
         const rows = () => page.$$eval('#view tr', (all) => all.map((row) => row.cells.length));
         for (const [width, expected] of [[600, [0, 5, 3]], [1024, [0, 8]], [400, [0, 3, 3, 2]]]) {
             await page.setViewportSize({ width, height: 700 });
@@ -133,5 +113,5 @@ test('the column count follows the window width', () =>
                 === n, expected[1]);
             assert.deepEqual(await rows(), expected, `${width} pixels wide`);
         }
-        await page.setViewportSize({ width: 600, height: 700 });
-    }));
+        assert.deepEqual(errors, [], 'no script errors');
+    });

@@ -7,38 +7,29 @@
 #include "common/Error.h"
 #include "common/FileSystem.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace vistarel {
 namespace {
 
-// For the outside tools; the test folder's path needs no quoting.
-void run(const std::string& command) {
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-}
-
-// Photos in the colour spaces cameras and editors write, made from one RGB photo by outside
-// tools: progressive and grey by jpegtran (losslessly), inverted CMYK with Adobe's marker (as
-// YCCK) by ImageMagick; plain CMYK, as few writers store it, by the fixture.
+// The colour spaces cameras and editors write (progressive is libjpeg's business), made from
+// one RGB photo: grey by jpegtran (losslessly), inverted CMYK with Adobe's marker (as YCCK) by
+// ImageMagick; plain CMYK, as few writers store it, by the fixture.
 TEST(JpegImage, DecodesEveryColourSpaceToRgb) {
     const testing::TempFolder folder;
     const std::string rgb = folder.file("rgb.jpg");
     testing::writeTestJpeg(rgb, 96, 64, {.quality = 95});
     testing::writeTestJpeg(folder.file("plain.jpg"), 96, 64, {.quality = 95, .plainCmyk = true});
-    run("jpegtran -progressive -outfile " + folder.file("progressive.jpg") + " " + rgb);
-    run("jpegtran -grayscale -outfile " + folder.file("grey.jpg") + " " + rgb);
-    run("convert " + rgb + " -colorspace CMYK " + folder.file("adobe.jpg"));
+    testing::runTool("jpegtran -grayscale -outfile " + folder.file("grey.jpg") + " " + rgb);
+    testing::runTool("convert " + rgb + " -colorspace CMYK " + folder.file("adobe.jpg"));
     JpegImage image, expected;
     expected.loadFromFile(rgb);
     Raster grey = expected.picture();
     for (auto px = grey.pixels.begin(); px != grey.pixels.end(); px += 3)
         std::fill_n(px, 3, (299 * px[0] + 587 * px[1] + 114 * px[2] + 500) / 1000);
-    const std::pair<const char*, double> files[] = {
-        {"progressive.jpg", 0.0}, {"adobe.jpg", 4.0}, {"plain.jpg", 4.0}}; // JPEG's own losses
-    for (const auto& [name, tolerance] : files) {
+    for (const char* name : {"adobe.jpg", "plain.jpg"}) {
         image.loadFromFile(folder.file(name));
-        EXPECT_LE(testing::meanDifference(image.picture(), expected.picture()), tolerance) << name;
+        EXPECT_LE(testing::meanDifference(image.picture(), expected.picture()), 4.0) << name;
     }
     image.loadFromFile(folder.file("grey.jpg"));
     EXPECT_LE(testing::meanDifference(image.picture(), grey), 0.5);
@@ -57,8 +48,8 @@ TEST(JpegImage, DecodesAtTheChosenScaleRoundingUp) {
                            }});
         ASSERT_EQ(image.width() * 1000 + image.height(),
                   (203 * eighths + 7) / 8 * 1000 + (157 * eighths + 7) / 8);
-        const PhotoScale& scale = image.scale();
-        EXPECT_EQ(scale.photoWidth * 10000 + scale.photoHeight * 10 + scale.eighths,
+        EXPECT_EQ(image.scale().photoWidth * 10000 + image.scale().photoHeight * 10 +
+                      image.scale().eighths,
                   2031570 + eighths);
         Raster reference;
         reference.resize(image.width(), image.height());
@@ -70,9 +61,8 @@ TEST(JpegImage, DecodesAtTheChosenScaleRoundingUp) {
 // Baseline, for every browser and viewer; the quality is the one asked for.
 TEST(EncodeJpeg, WritesBaselineColourAtTheQuality) {
     const Raster picture = testing::makeTestRaster(120, 90, 9);
-    const std::string low = encodeJpeg(picture, 20), high = encodeJpeg(picture, 100);
-    EXPECT_LT(low.size(), encodeJpeg(picture, 60).size());
-    EXPECT_LT(encodeJpeg(picture, 60).size(), high.size());
+    const std::string high = encodeJpeg(picture, 100);
+    EXPECT_LT(encodeJpeg(picture, 20).size(), high.size());
     const std::size_t sof = high.find("\xFF\xC0");
     ASSERT_NE(sof, std::string::npos) << "baseline";
     EXPECT_EQ(high[sof + 9], 3) << "three components";

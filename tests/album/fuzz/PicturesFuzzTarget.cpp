@@ -1,6 +1,6 @@
-// libFuzzer entry: every input is decoded as a photo (from memory: the file path shares the
-// decoder) and drawn into the three pictures of a default build. The program's errors are
-// expected; a crash, a leak, a hang or a huge allocation is a fault.
+// libFuzzer entry: every input is decoded as a photo and drawn into the three pictures of a
+// default build. The program's errors are expected; a crash, leak, hang or huge allocation
+// is a fault.
 #include "album/ImageScaling.h"
 #include "common/Error.h"
 #include "image/JpegDecoder.h"
@@ -11,9 +11,8 @@
 
 namespace {
 
-// Under the fuzzer's instrumentation drawing is some 70 times slower than in the program, so
-// a large photo would be reported as slow without being a fault; the pictures are bounded
-// whatever the photo's shape.
+// Instrumented drawing is some 70 times slower, so a large photo would be reported as slow
+// without being a fault; the pictures are bounded whatever the photo's shape.
 constexpr long long kLargestFuzzedPhoto = 4'000'000;
 
 long long declaredPixels(const std::string& bytes) {
@@ -26,19 +25,12 @@ long long declaredPixels(const std::string& bytes) {
     return static_cast<long long>(jpeg.info.image_width) * jpeg.info.image_height;
 }
 
-vistarel::AlbumState defaultSizes() {
-    vistarel::AlbumState state;
-    state.photoSize = 800;
-    state.thumbSize = 100;
-    state.previewWidth = 315;
-    state.previewHeight = 186;
-    return state;
-}
+const vistarel::AlbumState defaultSizes{
+    .catalogue = {}, .thumbSize = 100, .photoSize = 800, .previewWidth = 315, .previewHeight = 186};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const vistarel::AlbumState state = defaultSizes();
     vistarel::Raster photo;
     vistarel::ScaledPictures pictures;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -46,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (declaredPixels(bytes) > kLargestFuzzedPhoto)
             return 0;
         vistarel::decodeJpegBytes(bytes, photo);
-        vistarel::renderScaled(photo, {}, vistarel::pictureSizes(photo.width, photo.height, state),
-                               pictures);
+        vistarel::renderScaled(
+            photo, {}, vistarel::pictureSizes(photo.width, photo.height, defaultSizes), pictures);
     } catch (const vistarel::Error&) {
     }
     return 0;
