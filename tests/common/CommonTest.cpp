@@ -29,17 +29,6 @@ TEST(Listing, FilesAndLinksToFilesByExtensionInAnyCaseInNaturalOrder) {
     EXPECT_TRUE(listFilesWithExtension(dir.file("missing/"), ".jpg").empty());
 }
 
-// Beside the executable while it has its css/ there, else the installed share folder.
-TEST(Folders, ProgramFolderIsBesideTheProgramOrItsInstalledShare) {
-    TempFolder dir;
-    const auto bin = dir.subfolder("bin");
-    EXPECT_EQ(programFolderFor(bin), bin);
-    std::filesystem::create_directories(dir.file("share/vistarel/css"));
-    EXPECT_EQ(programFolderFor(dir.file("bin")), dir.file("share/vistarel/"));
-    dir.subfolder("bin/css");
-    EXPECT_EQ(programFolderFor(bin), bin);
-}
-
 // Any byte string survives a round trip, the five bytes windows-1250 leaves undefined too.
 TEST(Cp1250, ConvertsBothWaysAndKeepsEveryByte) {
     std::string all;

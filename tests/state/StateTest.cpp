@@ -119,3 +119,14 @@ TEST(ReadSizeSettings, TakesTheLargerNumberOfEachTextOrWarns) {
     EXPECT_EQ(parseSizeText("-2147483648x-2147483648"), -2147483648);
     EXPECT_EQ(parseSizeText("2147483647x1"), 2147483647);
 }
+
+// Walking past an EXIF caption in the comment editor keeps it text; editing makes it markup.
+TEST(PhotoRecord, OnlyAnEditedCaptionBecomesTheUsersMarkup) {
+    PhotoRecord record;
+    record.caption = "<img src=x>";
+    record.captionFromExif = true;
+    record.storeTypedCaption("<img src=x>");
+    EXPECT_TRUE(record.captionFromExif);
+    record.storeTypedCaption("<b>x</b>");
+    EXPECT_FALSE(record.captionFromExif);
+}
