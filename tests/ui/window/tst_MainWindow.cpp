@@ -275,7 +275,7 @@ private slots:
     }
 
     // A style read, values typed (Escape discards, an invalid colour warns), a colour picked,
-    // the name edited from the keyboard; saved under that name, which the list then shows.
+    // the name edited from the keyboard, Tab out; saved under that name, which the list shows.
     void editingAStyle() {
         std::string style;
         for (int row = 1; row < kStyleRowCount; ++row)
@@ -310,6 +310,9 @@ private slots:
         QTRY_VERIFY(edit->hasFocus());
         QTest::keyClicks(edit, "novy2.css");
         QTest::keyClick(edit, Qt::Key_Return);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Tab); // on to the next control, not through the cells
+        QVERIFY(!list->hasFocus());
         click(window, "btnUlozStyl");
         QCOMPARE(messages(), QStringList{"Chyba: Neplatný tvar barvy!"});
         const std::string saved = readFileBytes(programFolder() + "css/novy2.css");
