@@ -70,6 +70,7 @@ TEST(DecodeScale, TheSmallestThatIsTwiceTheLargestPicture) {
         {3197, 2397, 5}, // 1598.5 rounds up to 1599 at 4/8, one short
         {8000, 1000, 2}, // a panorama: 800 x 100
         {1600, 1200, 8}, // the album photo is half the photo
+        {50, 40, 8},     // tiny, and enlarged to a 232 x 186 preview
     };
     for (const auto& c : cases)
         EXPECT_EQ(decodeScale(c.width, c.height, pictureSizes(c.width, c.height, state)), c.eighths)
