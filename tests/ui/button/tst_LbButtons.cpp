@@ -1,6 +1,8 @@
-// The shared button painter, drawn into images and checked at the pixels that pin its rules.
+// The shared button painter, drawn into images and checked at the pixels that pin its rules,
+// and the button as the window uses it, on a real event loop: mouse and keyboard.
 
 #include "ui/button/LbButtons.h"
+#include "ui/button/LbSpeedButton.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -37,11 +39,34 @@ QRect boxOf(const QImage& image, const QColor& colour) {
     return box;
 }
 
+QColor pixel(QWidget* widget) {
+    return widget->grab().toImage().pixelColor(50, 5);
+}
+
 } // namespace
 
 class tst_LbButtons : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<QWidget> window_;
+    TLbSpeedButton* button_ = nullptr;
+
 private slots:
+    // A shown, active window holding one button, for the widget tests.
+    void init() {
+        window_ = std::make_unique<QWidget>();
+        window_->resize(320, 120);
+        button_ = new TLbSpeedButton(window_.get());
+        button_->setColor(QColor(0xF0, 0xF0, 0xF0));
+        button_->setColorWhenDown(Qt::red);
+        button_->setCaption(QStringLiteral("&Uložit"));
+        QCursor::setPos(790, 590); // the real pointer stays away; only the test's events count
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
     // 32 bands; band i starts at row i of a 31-row area, and the last one lies outside it.
     void gradientBandsRunFromStartToEnd() {
         const QColor start(0, 255, 10), end(255, 0, 10);
@@ -80,6 +105,32 @@ private slots:
             QCOMPARE(image.pixelColor(at + QPoint(0, 15)),
                      state.down && row.enabled ? Qt::darkRed : kFace);
         }
+    }
+
+    // Down while pressed; a click only when released over it.
+    void pressingAndReleasing() {
+        QSignalSpy clicked(button_, &QAbstractButton::clicked);
+        QTest::mousePress(button_, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(button_->Down());
+        QTest::mouseRelease(button_, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(button_, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(button_, Qt::LeftButton, {}, QPoint(150, 10));
+        QVERIFY(!button_->Down());
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    // By accelerator or Enter: clicked, drawn down meanwhile; never while disabled.
+    void keyboardClicksAreDrawnDown() {
+        button_->setFocus();
+        QList<QColor> duringClicks;
+        connect(button_, &QAbstractButton::clicked, this, [&] { duringClicks << pixel(button_); });
+        for (bool enabled : {true, false}) {
+            button_->setEnabled(enabled);
+            QTest::keyClick(window_.get(), Qt::Key_U, Qt::AltModifier);
+            QTest::keyClick(button_, Qt::Key_Return);
+        }
+        QCOMPARE(duringClicks, QList<QColor>({Qt::red, Qt::red}));
+        QVERIFY(!button_->Down());
     }
 };
 
