@@ -6,9 +6,6 @@ if(VISTAREL_CORE_ONLY)
     return()
 endif()
 
-# The window prints the version the package carries.
-target_compile_definitions(vistarel PRIVATE VISTAREL_VERSION="${PROJECT_VERSION}")
-
 include(GNUInstallDirs)
 set(app_id cz.vistarel.Vistarel)
 set(desktop_dir ${PROJECT_SOURCE_DIR}/resources/desktop)
@@ -16,12 +13,12 @@ set(desktop_dir ${PROJECT_SOURCE_DIR}/resources/desktop)
 install(TARGETS vistarel vistarel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/css/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vistarel/css FILES_MATCHING PATTERN "*.css")
-install(FILES ${PROJECT_SOURCE_DIR}/resources/help.rtf
+install(FILES ${CMAKE_BINARY_DIR}/help.rtf
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vistarel)
 
 install(FILES ${desktop_dir}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${desktop_dir}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${desktop_dir}/vistarel-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/vistarel-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 foreach(size 16 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/vistarel-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

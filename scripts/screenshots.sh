@@ -13,7 +13,7 @@ if [ "${1:-}" = --session ]; then
     out=$2 work=$3 suffix=$4 walk=$5
     "$root/build/vistarel" &
     program=$!
-    window=$(xdotool search --sync --onlyvisible --name 'Vistarel 2.0.5' | head -1)
+    window=$(xdotool search --sync --onlyvisible --name '^Vistarel [0-9]' | head -1)
     sleep 1
     xdotool windowfocus --sync "$window"
     keys() { xdotool key --delay 150 "$@"; sleep 0.8; }

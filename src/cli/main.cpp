@@ -3,6 +3,7 @@
 #include "cli/CliOptions.h"
 #include "cli/TerminalFrontEnd.h"
 #include "common/FileSystem.h"
+#include "common/Version.h"
 #include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
 
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
         std::fputs(kCliUsage, stdout);
         return kExitWritten;
     case CliCommand::Version:
-        std::puts("vistarel-cli 2.0.5");
+        std::printf("vistarel-cli %s\n", kProgramVersion);
         return kExitWritten;
     case CliCommand::Styles:
         return listStyles();

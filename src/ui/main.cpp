@@ -1,3 +1,4 @@
+#include "common/Version.h"
 #include "ui/dialogs/QtTranslation.h"
 #include "ui/window/Vistarel_u.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     // Answered before Qt starts, so it works without a display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("vistarel " VISTAREL_VERSION);
+            std::printf("vistarel %s\n", vistarel::kProgramVersion);
             return 0;
         }
     }

@@ -1,5 +1,6 @@
 // vistarel-cli run as a real child process, its output read from a pipe or a terminal.
 #include "common/FileSystem.h"
+#include "common/Version.h"
 
 #include "DemoPhotos.h"
 #include "TempFolder.h"
@@ -88,7 +89,7 @@ struct CliBuild : ::testing::Test {
 TEST(CliArguments, UsageErrorsHelpAndVersion) {
     const auto help = runCli({"--help"});
     EXPECT_TRUE(help.exitCode == 0 && help.has("vistarel-cli build INPUT_DIR"));
-    EXPECT_EQ(runCli({"--version"}).output, "vistarel-cli 2.0.5\n");
+    EXPECT_EQ(runCli({"--version"}).output, "vistarel-cli " + std::string(kProgramVersion) + "\n");
     for (const std::string line :
          {"", "publish", "styles x", "build only-one", "build a b --thumb-quality 101",
           "build a b --jobs 0", "build a b --name", "build a b --colour red",

@@ -134,7 +134,7 @@ TEST(RtfReader, AnyInputGivesWellFormedHtml) {
 // Czech rich text a word processor opens, every byte above 127 escaped, naming the controls
 // as the window shows them.
 TEST(HelpDocument, IsCzechRichTextNamingTheWindowsControls) {
-    const std::string rtf = readFileBytes(std::string(VISTAREL_RESOURCES_DIR) + "help.rtf");
+    const std::string rtf = readFileBytes(VISTAREL_HELP_FILE);
     ASSERT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1250\\deff0"));
     EXPECT_NE(rtf.find("\\fcharset238"), std::string::npos);
     EXPECT_TRUE(std::all_of(rtf.begin(), rtf.end(), [](unsigned char c) { return c < 0x80; }));

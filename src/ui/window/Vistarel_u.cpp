@@ -2,6 +2,7 @@
 
 #include "album/BuildCommand.h"
 #include "common/Messages.h"
+#include "common/Version.h"
 #include "page/CodeOnlyCommand.h"
 #include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
@@ -70,7 +71,7 @@ QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption) {
 
 TfVL::TfVL(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fVL"));
-    setWindowTitle(QStringLiteral("Vistarel 2.0.5"));
+    setWindowTitle(QStringLiteral("Vistarel ") + QString::fromLatin1(kProgramVersion));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
