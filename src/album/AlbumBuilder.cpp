@@ -10,6 +10,7 @@
 #include "image/JpegEncoder.h"
 #include "image/JpegImage.h"
 #include "image/Orientation.h"
+#include "page/KeptCaptions.h"
 
 #include <oneapi/tbb/enumerable_thread_specific.h>
 
@@ -162,8 +163,7 @@ void AlbumBuilder::commitPhoto(PhotoRecord& record, const MadePhoto& made, Build
     recordScaledSizes(made.sizes, record);
     writePicture(made.photoJpeg, photoPath, outcome);
     stampFileDate(photoPath, made.exif.dateText);
-    record.caption = made.exif.caption;
-    record.captionFromExif = true; // the page shows it as text, not markup
+    applyPhotoCaption(record, made.exif.caption);
     writePicture(made.thumbnailJpeg, settings_.outputFolder + "sm_" + record.fileName, outcome);
     if (settings_.keepPreviews) {
         wasEncoded(made.previewJpeg, outcome);

@@ -18,11 +18,14 @@ BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings, F
         if (!readSizeSettings(state, settings, frontEnd))
             return;
         state.resolutionChanged = false;
-        if (!checkPlannedOutputs(state, settings, frontEnd))
+        const AlbumLock lock(settings.outputFolder);
+        if (!mayWriteAlbum(lock, settings, frontEnd) ||
+            !checkPlannedOutputs(state, settings, frontEnd))
             return;
+        AlbumRecord record = AlbumRecord::load(settings.outputFolder);
         if (!AlbumBuilder(state, settings, frontEnd).buildPhotos(outcome))
             return;
-        writePageAndStyle(state, settings, outcome.pageReached);
+        writePageAndStyle(state, settings, record, outcome.pageReached);
     });
 }
 

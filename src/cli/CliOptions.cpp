@@ -10,7 +10,7 @@ const char* const kCliUsage =
     "Usage:\n"
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
-    "                     [--jobs N] [--ignore-orientation]\n"
+    "                     [--jobs N] [--ignore-orientation] [--reset-captions]\n"
     "  vistarel-cli styles          lists the shipped styles and the user's own\n"
     "  vistarel-cli --help | --version\n"
     "\n"
@@ -19,6 +19,10 @@ const char* const kCliUsage =
     "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
     "--jobs N makes at most N photos at once (default: one per hardware thread).\n"
     "Photos are turned upright as their EXIF orientation says, unless --ignore-orientation.\n"
+    "Captions are kept in the album's index.html: a caption typed there (or in the window)\n"
+    "stays through later builds, every other photo takes its EXIF comment anew;\n"
+    "--reset-captions gives every photo its EXIF comment again. A missing OUTPUT_DIR is\n"
+    "created.\n"
     "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
     "the page.\n";
 
@@ -49,6 +53,10 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
         }
         if (arg == "--ignore-orientation") {
             options.settings.turnUpright = false;
+            continue;
+        }
+        if (arg == "--reset-captions") {
+            options.resetCaptions = true;
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
@@ -83,6 +91,10 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
     }
     if (folders.size() != 2)
         return usageError("build needs INPUT_DIR and OUTPUT_DIR");
+    // An empty text would name the folder the program runs in, or "/" once a separator is
+    // appended.
+    if (folders[0].empty() || folders[1].empty())
+        return usageError("INPUT_DIR and OUTPUT_DIR must not be empty");
     options.settings.inputFolder = withTrailingSeparator(folders[0]);
     options.settings.outputFolder = withTrailingSeparator(folders[1]);
     return {options, {}};

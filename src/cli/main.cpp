@@ -1,15 +1,17 @@
 // vistarel-cli: the album build driven from a terminal.
 #include "album/BuildCommand.h"
+#include "album/LoadCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/TerminalFrontEnd.h"
+#include "common/Error.h"
 #include "common/FileSystem.h"
 #include "common/Version.h"
-#include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 
 using namespace vistarel;
 
@@ -32,6 +34,22 @@ void handleSignals() {
         std::signal(stop, onStopSignal);
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+// A terminal user names the album's folder; the window's picker gives only existing ones.
+bool outputFolderMade(const std::string& folder) {
+    if (folderExists(folder))
+        return true;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        std::fprintf(stderr, "Chyba: Výstupní složku %s nelze vytvořit. %s\n",
+                     visibleOnTerminal(folder, false).c_str(), systemReason(ec.value()).c_str());
+        return false;
+    }
+    std::fprintf(stderr, "Info: Vytvořena výstupní složka %s\n",
+                 visibleOnTerminal(folder, false).c_str());
+    return true;
 }
 
 int listStyles() {
@@ -77,8 +95,12 @@ int build(const CliOptions& options) {
         return kExitUsage;
     }
 
-    if (loadCatalogue(state, settings, terminal).ending != Ending::Done)
+    if (runLoadCommand(state, settings, terminal).ending != Ending::Done ||
+        !outputFolderMade(settings.outputFolder))
         return kExitMessage;
+    if (options.resetCaptions)
+        for (PhotoRecord& photo : state.catalogue)
+            photo.clearCaption();
     return exitStatus(runBuildCommand(state, settings, terminal), settings);
 }
 

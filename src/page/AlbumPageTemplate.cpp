@@ -190,6 +190,10 @@ void append(std::vector<std::string>& rows, const std::string_view (&block)[N]) 
 
 } // namespace
 
+std::size_t firstPhotoRow() {
+    return std::size(kHead) + 1 + std::size(kStyleAndLoader);
+}
+
 std::vector<std::string> albumPageRows(const std::string& albumName,
                                        const std::vector<std::string>& photoLines) {
     std::vector<std::string> rows;

@@ -11,4 +11,7 @@ namespace vistarel {
 std::vector<std::string> albumPageRows(const std::string& albumName,
                                        const std::vector<std::string>& photoLines);
 
+// The index of the first photo line among the rows.
+std::size_t firstPhotoRow();
+
 } // namespace vistarel

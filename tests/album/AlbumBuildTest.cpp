@@ -195,7 +195,7 @@ TEST_F(AlbumBuild, WritesEveryPhotoThumbnailPreviewPageAndStyleWithAnyJobCount) 
             album.push_back(file + ": " + readFileBytes(output + file));
         for (std::size_t i = 0; i < demoPhotos().size(); ++i) {
             EXPECT_EQ(state.catalogue[i].caption, demoPhotos()[i].caption);
-            EXPECT_TRUE(state.catalogue[i].captionFromExif);
+            EXPECT_EQ(state.catalogue[i].captionOrigin, CaptionOrigin::Photo);
             album.push_back(state.catalogue[i].previewJpeg);
         }
         if (oneJob.empty())

@@ -121,10 +121,12 @@ TEST_F(CliBuild, WritesTheAlbumAndReportsEachPhoto) {
     std::string cut = encodeTestJpeg(64, 64);
     cut.resize(cut.size() * 2 / 3);
     writeFileBytes(input + "cut.jpg", cut);
-    input.pop_back(); // folders are given without their separator
+    input.pop_back();                // folders are given without their separator
+    output = dir.file("new/album/"); // made, with its parent
     const auto result = runCli({"build", input, output, "--name", "Léto", "--yes"});
     EXPECT_EQ(result.exitCode, 0) << result.output;
     const std::string lines[] = {"Info: Načteno 12 snímků\n",
+                                 "Info: Vytvořena výstupní složka " + output + "\n",
                                  "/12 08_detail.jpg\n",
                                  " \\x1B[2J.jpg\n",
                                  " \\xC2\\x9B \\x9B\\x09.jpg\n",
@@ -163,7 +165,8 @@ TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
     } cases[] = {
         {{"build", input, input}, "Info: Vstupní a výstupní adresář je stejný!"},
         {{"build", dir.file("missing"), output}, "Chyba: Vstupní složka neexistuje!"},
-        {{"build", input, dir.file("missing")}, "Chyba: Výstupní složka neexistuje!"},
+        {{"build", input, input + "a.jpg/album"},
+         "Chyba: Výstupní složku " + input + "a.jpg/album/ nelze vytvořit. Not a directory"},
         {{"build", input, output, "--photo", "800"}, "Chyba: Špatně vyplněné rozlišení!"},
         {{"build", input, output},
          "Chyba: Album by přepsalo vstupní snímky!\n" + output + "a.jpg je týž soubor jako " +
@@ -200,7 +203,7 @@ TEST_F(CliBuild, AFailedWriteLeavesTheEarlierFileAndNoTemporaryFile) {
         << result.output;
     EXPECT_TRUE(readFileBytes(output + "index.html") == before) << "the page changed";
     const auto entries = fs::directory_iterator(output);
-    EXPECT_EQ(std::distance(begin(entries), end(entries)), 4); // no temporary file
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 5); // the record, no temporary file
 }
 
 TEST_F(CliBuild, StopSignalsEndAfterTheCurrentPhotoAndStillWriteThePage) {

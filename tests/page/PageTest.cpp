@@ -46,9 +46,10 @@ protected:
 TEST_F(CodeOnlyCommandTest, WritesPageAndStyleFromTheCatalogueAsItStands) {
     writeFileBytes(output.file("index.html"), std::string(100000, 'x')); // replaced whole
     window.settings.albumName = "<i>Léto</i> – Šumava €✓";
-    state.catalogue = {PhotoRecord{"b.jpg", "", 600, 800, 75, 100, {}},
-                       PhotoRecord{"A.JPG", "<b>první</b>", 800, 600, 100, 75, {}},
-                       PhotoRecord{"never built.jpg", "✓<b>", 0, 0, 0, 0, {}, true}};
+    const auto user = CaptionOrigin::User;
+    state.catalogue = {PhotoRecord{"b.jpg", "", 600, 800, 75, 100, {}, user},
+                       PhotoRecord{"A.JPG", "<b>první</b>", 800, 600, 100, 75, {}, user},
+                       PhotoRecord{"never built.jpg", "✓<b>", 0, 0, 0, 0, {}}};
     const PageOutcome outcome = run();
     EXPECT_EQ(outcome.ending, Ending::Done);
     EXPECT_TRUE(outcome.pageReached);

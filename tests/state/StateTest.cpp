@@ -124,9 +124,8 @@ TEST(ReadSizeSettings, TakesTheLargerNumberOfEachTextOrWarns) {
 TEST(PhotoRecord, OnlyAnEditedCaptionBecomesTheUsersMarkup) {
     PhotoRecord record;
     record.caption = "<img src=x>";
-    record.captionFromExif = true;
     record.storeTypedCaption("<img src=x>");
-    EXPECT_TRUE(record.captionFromExif);
+    EXPECT_EQ(record.captionOrigin, CaptionOrigin::Photo);
     record.storeTypedCaption("<b>x</b>");
-    EXPECT_FALSE(record.captionFromExif);
+    EXPECT_EQ(record.captionOrigin, CaptionOrigin::User);
 }

@@ -150,7 +150,7 @@ void CommentEditor::btnDelKomentClick() {
     if (answer != MessageAnswer::Yes)
         return;
     for (PhotoRecord& record : state_.catalogue)
-        record.caption.clear();
+        record.clearCaption();
 }
 
 void CommentEditor::ShowFirstPhoto(int photoCount) {

@@ -1,10 +1,10 @@
 #include "ui/window/Vistarel_u.h"
 
 #include "album/BuildCommand.h"
+#include "album/LoadCommand.h"
 #include "common/Messages.h"
 #include "common/Version.h"
 #include "page/CodeOnlyCommand.h"
-#include "state/LoadCatalogue.h"
 #include "styles/StyleCommands.h"
 #include "ui/button/LbSpeedButton.h"
 #include "ui/controls/ControlFactory.h"
@@ -205,7 +205,7 @@ void TfVL::edtQNahledChange(const QObject* control) {
 }
 
 void TfVL::btnNactiKeZpracClick() {
-    const LoadOutcome loaded = loadCatalogue(state_, readSettings(), *this);
+    const LoadOutcome loaded = runLoadCommand(state_, readSettings(), *this);
     if (loaded.ending != Ending::Done)
         return;
     options_.btnVytvoritAlbum->setEnabled(true);

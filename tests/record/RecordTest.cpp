@@ -1,0 +1,72 @@
+// The album record: its text survives a round trip, and anything else reads as no record.
+#include "record/AlbumLock.h"
+#include "record/AlbumRecord.h"
+
+#include "TempFolder.h"
+#include "common/FileSystem.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace vistarel;
+using namespace vistarel::testing;
+
+namespace {
+
+AlbumRecord sampleRecord() {
+    AlbumRecord record;
+    record.entry("a b.jpg").caption = RecordedCaption{true, {"", " Léto\r\n100% "}};
+    record.entry("%x\n.jpg").caption = RecordedCaption{};
+    const RecordedFile file{{123, -5, 1700000000123456789, 42}, std::string(32, 'a'), true};
+    record.entry("%x\n.jpg").pictures =
+        RecordedPictures{file, {800, 600, file, "photo 800 q80"}, {100, 75, file, ""}};
+    return record;
+}
+
+} // namespace
+
+TEST(AlbumRecord, TextRoundTripsAndAnythingElseIsNoRecord) {
+    const AlbumRecord record = sampleRecord();
+    const std::string text = record.text();
+    EXPECT_EQ(AlbumRecord::fromText(text), record);
+    EXPECT_NE(text.find("photo a b.jpg\ncaption photo \ncaption photo %20Léto%0D%0A100%25%20\n"),
+              std::string::npos)
+        << text;
+    const auto without = [&](std::string_view part) {
+        std::string damaged = text;
+        damaged.erase(damaged.find(part), part.size());
+        return damaged;
+    };
+    for (const std::string& damaged :
+         {std::string(), text.substr(0, text.size() - 1), "vistarel-album 2" + text.substr(16),
+          without("thumbnail"), without(" settled"), text + "end\n", without("photo %25x"),
+          "<html>\n" + text})
+        EXPECT_FALSE(AlbumRecord::fromText(damaged)) << damaged;
+}
+
+// Saved beside the album, it comes back; a damaged file reads as none. Only one process
+// holds an album folder, and the one that does clears what killed writers left.
+TEST(AlbumRecord, LivesInTheAlbumFolderWhichOneWriterHoldsAtATime) {
+    TempFolder album;
+    EXPECT_EQ(AlbumRecord::load(album.path()), AlbumRecord());
+    sampleRecord().save(album.path());
+    EXPECT_EQ(AlbumRecord::load(album.path()), sampleRecord());
+    writeFileBytes(album.file(AlbumRecord::kFileName), "vistarel-album 1\nphoto x\n");
+    EXPECT_EQ(AlbumRecord::load(album.path()), AlbumRecord());
+
+    writeFileBytes(album.file(".vistarel-99999-0.tmp"), "left");
+    writeFileBytes(album.file("keep.tmp"), "mine");
+    const AlbumLock lock(album.path());
+    ASSERT_TRUE(lock.held());
+    const pid_t other = ::fork();
+    if (other == 0)
+        ::_exit(AlbumLock(album.path()).held() ? 1 : 0);
+    int status = -1;
+    ::waitpid(other, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "a second process took the lock";
+    removeStaleTemporaryFiles(album.path());
+    EXPECT_FALSE(fileExists(album.file(".vistarel-99999-0.tmp")));
+    EXPECT_TRUE(fileExists(album.file("keep.tmp")));
+}
