@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes with libFuzzer for the given number of seconds per target (default 20): the EXIF
-# reader, and a photo's way from JPEG bytes to its three pictures. The EXIF reader starts
+# reader, a photo's way from JPEG bytes to its three pictures, the album page's photo lines
+# read back and the album record's reader. The EXIF reader starts
 # from seeds the test fixtures generate, the pictures from photos ImageMagick makes. Fails on a crash, a leak, an input that takes
 # longer than 5 seconds or one that needs more than 2 GB.
 set -euo pipefail
@@ -10,7 +11,7 @@ build=build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVISTAREL_CORE_ONLY=ON -DVISTAREL_FUZZ=ON -DVISTAREL_TESTS=ON >/dev/null
-cmake --build "$build" --target fuzz_exif make_exif_seeds fuzz_pictures
+cmake --build "$build" --target fuzz_exif make_exif_seeds fuzz_pictures fuzz_page fuzz_record
 
 # Small photos of the colour spaces the decoder converts, baseline and progressive, and the
 # long, thin shapes the scaling rules have to bound.
@@ -23,13 +24,28 @@ make_picture_seeds() {
     convert rose: -resize '1x1000!' -colorspace Gray -interlace Plane "$1/tall.jpg"
 }
 
-for target in exif pictures; do
+# A photo line of each kind of caption, and a record of both kinds of entry.
+make_page_seeds() {
+    printf %s "      loadPic('a%20b.jpg' , 100 , 75 , 800 , 600 , '<b>x<\\/b> \\\\ &#39;<br>&#10003;');" >"$1/typed"
+    printf %s "      loadPic('\\x3C!--.jpg' , 0 , 0 , -1 , 2 , '&lt;i&gt; \\x3Cscript');" >"$1/photo"
+}
+make_record_seeds() {
+    printf 'vistarel-album 1\nphoto a.jpg\ncaption photo A%%0D%%0A\nphoto b.jpg\ncaption user\n%s\n%s\n%s\nend\n' \
+        "input 1 2 3 4 $(printf '%032d' 0) settled" \
+        "album-photo 800 600 1 2 3 4 $(printf '%032d' 1) unsettled photo 800 q80" \
+        "thumbnail 100 75 1 2 3 4 $(printf '%032d' 2) settled thumbnail 100 q60" >"$1/record"
+}
+
+for target in exif pictures page record; do
     echo "== fuzz_$target"
     seeds="$build/$target-seeds"
     corpus="$build/$target-corpus"
     rm -rf "$seeds"
     mkdir -p "$seeds" "$corpus"
-    if [ "$target" = exif ]; then "$build/make_exif_seeds" "$seeds"; else make_picture_seeds "$seeds"; fi
+    case $target in
+    exif) "$build/make_exif_seeds" "$seeds" ;;
+    *) "make_${target}_seeds" "$seeds" ;;
+    esac
     (cd "$build" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "./fuzz_$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
         -print_final_stats=1 "$target-corpus" "$target-seeds")

@@ -11,7 +11,7 @@ namespace {
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
            std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
+               return a == std::tolower(static_cast<unsigned char>(b));
            });
 }
 

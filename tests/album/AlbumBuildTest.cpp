@@ -1,9 +1,11 @@
 // Whole builds through the recording front end: real photos in, real files out.
 #include "album/BuildCommand.h"
+#include "album/LoadCommand.h"
 #include "album/PhotoPipeline.h"
 #include "common/FileSystem.h"
 #include "image/JpegEncoder.h"
 #include "image/JpegImage.h"
+#include "record/AlbumRecord.h"
 
 #include "DemoPhotos.h"
 #include "ExifBytes.h"
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <iomanip>
 #include <sstream>
@@ -132,6 +135,51 @@ TEST_F(AlbumBuild, StopLetsThePhotosInFlightFinishAndStillWritesThePage) {
             EXPECT_NE(page().find(names[count - 1]), std::string::npos);
             EXPECT_TRUE(fileExists(output + "color.css"));
         }
+}
+
+// Typed captions outlive rebuilds and restarts, markup and all, and so does one edited in
+// the page by hand; every other photo follows its own caption, also once the record is gone.
+TEST_F(AlbumBuild, TypedCaptionsSurviveRebuildsAndTheOthersFollowTheirPhotos) {
+    const auto photo = [&](const std::string& name, const std::string& comment) {
+        PhotoExif exif;
+        exif.userComment = comment;
+        writeFileBytes(input + name, realJpegFile({jpegSegment(0xE1, exifPayload(exif))}));
+    };
+    const std::vector<std::string> photos{"a.jpg", "b.jpg", "c.jpg", "d.jpg"};
+    for (const auto& [name, comment] : {std::pair{"a.jpg", "A"}, {"b.jpg", "B"}, {"c.jpg", "C"}})
+        photo(name, comment);
+    photo("d.jpg", "");
+    load(photos);
+    const std::string typed = "<i>b</i>\r\n\\'";
+    state.catalogue[1].storeTypedCaption(typed); // typed before the build: kept by it
+    ASSERT_EQ(build().ending, Ending::Done);
+    const auto restartAndBuild = [&](const std::vector<std::string>& captions) {
+        state = AlbumState();
+        ASSERT_EQ(runLoadCommand(state, window.settings, window).ending, Ending::Done);
+        ASSERT_EQ(build().ending, Ending::Done);
+        for (std::size_t i = 0; i < photos.size(); ++i)
+            EXPECT_EQ(state.catalogue[i].caption, captions[i]) << photos[i];
+    };
+    const std::string first = page();
+    restartAndBuild({"A", typed, "C", ""});
+    EXPECT_EQ(page(), first) << "nothing changed, the page neither";
+
+    std::string edited = first;
+    edited.replace(edited.find("'C');"), 5, "'ru\xE8n\xED');");
+    writeFileBytes(output + "index.html", edited);
+    photo("a.jpg", "A2");
+    photo("b.jpg", "B2");
+    restartAndBuild({"A2", typed, "ruční", ""});
+    for (PhotoRecord& record : state.catalogue)
+        record.clearCaption();
+    ASSERT_EQ(build().ending, Ending::Done);
+    restartAndBuild({"A2", "B2", "C", ""});
+
+    std::filesystem::remove(output + AlbumRecord::kFileName);
+    photo("a.jpg", "A3"); // the page's "A2" is no longer what the photo writes
+    restartAndBuild({"A2", "B2", "C", ""});
+    EXPECT_EQ(state.catalogue[0].captionOrigin, CaptionOrigin::User);
+    EXPECT_EQ(state.catalogue[1].captionOrigin, CaptionOrigin::Photo);
 }
 
 // Photo 1 cannot be made: its data is no JPEG, its EXIF block (read before the photo is

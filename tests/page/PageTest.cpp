@@ -1,11 +1,17 @@
 #include "RecordingFrontEnd.h"
 #include "TempFolder.h"
+#include "common/Cp1250.h"
 #include "common/FileSystem.h"
+#include "page/AlbumPageReader.h"
+#include "page/AlbumPageTemplate.h"
+#include "page/AlbumPageWriter.h"
 #include "page/CodeOnlyCommand.h"
+#include "page/KeptCaptions.h"
 #include "page/PhotoLine.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace vistarel;
 using namespace vistarel::testing;
@@ -147,10 +153,120 @@ TEST(PhotoLine, EscapingRules) {
          "1%0D%0A2%0D3%0A4%0A%0D"},
         {"100% #1?x=y", "100% #1?x=y", "100% #1?x=y", "100%25 %231%3Fx=y"},
         {"\\'", "\\\\&#39;", "\\\\&#39;", "%5C&#39;"},
-        {"a&amp; \t\x1B\x7F", "a&amp; \t\x1B\x7F", "a&amp;amp; \t\x1B\x7F", "a%26amp; %09%1B%7F"}};
+        {"a&amp; \t\x1B\x7F", "a&amp; \t\x1B\x7F", "a&amp;amp; \t\x1B\x7F", "a%26amp; %09%1B%7F"},
+        {"<!--<Script>ř\xFF", "\\x3C!--\\x3CScript>ř\xFF", "&lt;!--&lt;Script&gt;ř\xFF",
+         "\\x3C!--\\x3CScript>ř%FF"}};
     for (const Row& row : rows) {
         EXPECT_EQ(escapeCaption(row.text), row.caption) << row.text;
         EXPECT_EQ(escapeExifCaption(row.text), row.exifCaption) << row.text;
         EXPECT_EQ(escapeFileName(row.text), row.fileName) << row.text;
+    }
+}
+
+namespace {
+
+PhotoRecord photo(const std::string& name, const std::string& caption = "",
+                  CaptionOrigin origin = CaptionOrigin::Photo) {
+    PhotoRecord record;
+    record.fileName = name;
+    record.caption = caption;
+    record.captionOrigin = origin;
+    return record;
+}
+
+// Captions a user or a photo may bring: the page's own escapes, markup, references, line
+// breaks of every kind, bytes that are no UTF-8 and the five windows-1250 leaves undefined.
+std::string randomCaption(std::mt19937& random) {
+    static const std::vector<std::string> pieces = {"\\",      "'",          "<",
+                                                    "/",       "</",         "<!--",
+                                                    "<SCRIPT", "script>",    "<br>",
+                                                    "&#39;",   "&#10003;",   "&#8364;",
+                                                    "&#039;",  "&amp;",      "\\x3C",
+                                                    "\r",      "\n",         "\r\n",
+                                                    "€",       "✓",          "ž",
+                                                    " ",       "x",          "\x81",
+                                                    "\xFF",    "\xC3",       "\xE2\x80\xA8",
+                                                    "%",       "&#1114112;", "&#55296;",
+                                                    "\t"};
+    std::string caption;
+    for (int n = random() % 12; n > 0; --n)
+        caption += random() % 5 == 0 ? std::string(1, static_cast<char>(random()))
+                                     : pieces[random() % pieces.size()];
+    return caption;
+}
+
+} // namespace
+
+// Whatever a caption holds, reading its line back and writing it as the user's gives the same
+// line; the name field is what the writer makes of the name.
+TEST(PageReader, AWrittenLineReadBackWritesTheSameLine) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 600; ++round) {
+        PhotoRecord photo{randomCaption(random) + ".jpg",
+                          randomCaption(random),
+                          -1,
+                          2,
+                          300,
+                          4,
+                          {},
+                          round % 2 ? CaptionOrigin::Photo : CaptionOrigin::User};
+        const std::string line = utf8ToCp1250(photoLine(photo), htmlReference);
+        const auto read = parsePhotoLine(line);
+        ASSERT_TRUE(read) << line;
+        EXPECT_EQ(read->fileNameField, fileNameField(photo.fileName));
+        EXPECT_EQ(
+            std::tie(read->thumbWidth, read->thumbHeight, read->photoWidth, read->photoHeight),
+            std::tie(photo.thumbWidth, photo.thumbHeight, photo.photoWidth, photo.photoHeight));
+        PhotoRecord again = photo;
+        again.caption = captionFromField(read->captionField);
+        again.captionOrigin = CaptionOrigin::User;
+        ASSERT_EQ(utf8ToCp1250(photoLine(again), htmlReference), line) << photo.caption;
+    }
+}
+
+// Only a whole page of ours is read; a row among the photo lines that is no photo line is
+// left out.
+TEST(PageReader, ReadsOnlyWholePagesOfOurs) {
+    TempFolder folder;
+    const std::string path = folder.file("index.html");
+    const PhotoCatalogue photos = {photo("a.jpg", "x"), photo("b.jpg", "y")};
+    std::vector<std::string> rows = composeAlbumPage("Léto\x01", photos);
+    const auto linesRead = [&](const std::vector<std::string>& page) {
+        writeTextLines(path, page);
+        const auto lines = readAlbumPage(path);
+        return lines ? static_cast<int>(lines->size()) : -1;
+    };
+    EXPECT_EQ(linesRead(rows), 2);
+    auto edited = rows;
+    edited[firstPhotoRow()] += " ";
+    EXPECT_EQ(linesRead(edited), 1);
+    auto longer = rows;
+    longer.insert(longer.begin() + 40, "// mine");
+    auto renamed = rows;
+    renamed[5] = "<title>Léto</title>";
+    for (const auto& page : {std::vector<std::string>(rows.begin(), rows.end() - 1), longer,
+                             renamed, std::vector<std::string>{"<html>"}})
+        EXPECT_EQ(linesRead(page), -1);
+}
+
+// A build cut short between the record and the page leaves either page, and both tell the
+// photo's own caption from the user's.
+TEST(PageReader, EitherPageOfAnUnfinishedWriteKeepsItsOrigins) {
+    TempFolder album;
+    PhotoCatalogue before = {photo("a.jpg", "A"), photo("b.jpg", "typed", CaptionOrigin::User)};
+    PhotoCatalogue after = before;
+    after[0].caption = "A2"; // its own caption changed
+    AlbumRecord oldRecord, newRecord;
+    recordPageCaptions(oldRecord, before);
+    recordPageCaptions(newRecord, after);
+    recordWhilePageIsReplaced(oldRecord, newRecord).save(album.path());
+    for (const PhotoCatalogue& page : {before, after}) {
+        writeTextLines(album.file("index.html"), composeAlbumPage("", page));
+        PhotoCatalogue loaded = {photo("a.jpg"), photo("b.jpg"), photo("c.jpg")};
+        takeCaptionsFromPage(loaded, album.path());
+        EXPECT_EQ(loaded[0].caption, page[0].caption);
+        EXPECT_EQ(loaded[0].captionOrigin, CaptionOrigin::Photo);
+        EXPECT_EQ(loaded[1].captionOrigin, CaptionOrigin::User);
+        EXPECT_EQ(loaded[2].captionOrigin, CaptionOrigin::Photo); // not on the page
     }
 }

@@ -89,11 +89,34 @@ class tst_MainWindow : public QObject {
         output_ = album_->subfolder("album");
         for (int i = 0; i < count; ++i)
             vistarel::testing::writeTestJpeg(input_ + "p" + std::to_string(i) + ".jpg", 64, 48);
+        openFolders(window);
+    }
+    void openFolders(TfVL& window) {
         DialogHook::instance().setNextFolder(QString::fromStdString(input_));
         click(window, "btnAdrImput");
         DialogHook::instance().setNextFolder(QString::fromStdString(output_));
         click(window, "btnAdrOutput");
         click(window, "btnNactiKeZprac");
+    }
+
+    // The album keeps the captions: a new window loads them with the photos and shows them
+    // after its build; one typed and built without the code-only command stays too.
+    void keptAfterARestart() {
+        TfVL again;
+        again.show();
+        openFolders(again);
+        auto* field = control<QPlainTextEdit>(again, "mmKoment");
+        field->insertPlainText(QStringLiteral("první"));
+        click(again, "imgKoment");
+        click(again, "btnVytvoritAlbum");
+        control<QScrollBar>(again, "sbKomentare")->setValue(1);
+        QCOMPARE(field->toPlainText(), QStringLiteral("Pod Sněžkou\nv mlze"));
+        click(again, "btnVytvoritAlbum");
+        for (const char* line :
+             {"('p0.jpg' , 100 , 75 , 64 , 48 , 'prvn\xED');",
+              "('p1.jpg' , 100 , 75 , 64 , 48 , 'Pod Sn\xEC\x9Ekou<br>v mlze');"})
+            QVERIFY2(page(output_).find(line) != std::string::npos, line);
+        QCOMPARE(field->toPlainText(), QStringLiteral("první"));
     }
 
 private slots:
@@ -258,6 +281,7 @@ private slots:
             QVERIFY2(page(output_).find(line) != std::string::npos, line);
         QVERIFY(page(output_).find("<title>Jin\xE9 jm\xE9no</title>") != std::string::npos);
         QCOMPARE(readFileBytes(output_ + "color.css"), std::string("/* zeleny */\r\n"));
+        keptAfterARestart();
 
         // Deleting every caption asks first; loading again starts the page afresh; a build
         // error names the photo and gives the buttons back.
