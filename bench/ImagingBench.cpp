@@ -80,10 +80,12 @@ public:
 
     void run(const std::string& path, Timing& timing) {
         double start = cpuMilliseconds();
-        source_.loadFromFile(path, {[&](int width, int height) {
-                                 sizes_ = pictureSizes(width, height, state_);
-                                 return decodeScale(width, height, sizes_);
-                             }});
+        DecodeOptions options;
+        options.chooseScale = [&](int width, int height) {
+            sizes_ = pictureSizes(width, height, state_);
+            return decodeScale(width, height, sizes_);
+        };
+        source_.loadFromFile(path, options);
         timing.decode = std::min(timing.decode, millisecondsSince(start));
         start = cpuMilliseconds();
         renderScaled(source_.picture(), source_.scale(), sizes_, pictures_);

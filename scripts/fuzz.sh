@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Fuzzes with libFuzzer for the given number of seconds per target (default 20): the EXIF
-# reader, a photo's way from JPEG bytes to its three pictures, the album page's photo lines
-# read back and the album record's reader. The EXIF reader starts
-# from seeds the test fixtures generate, the pictures from photos ImageMagick makes. Fails on a crash, a leak, an input that takes
-# longer than 5 seconds or one that needs more than 2 GB.
+# reader, a photo's way from its bytes to its three pictures as a build makes them, the album
+# page's photo lines read back and the album record's reader. The EXIF reader starts from
+# seeds the test fixtures generate, the pictures from the demo photos and from photos
+# ImageMagick makes. Fails on a crash, a leak, a broken promise of a reader, an input that
+# takes longer than 5 seconds or one that needs more than 1 GB.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-20}"
@@ -11,15 +12,21 @@ build=build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVISTAREL_CORE_ONLY=ON -DVISTAREL_FUZZ=ON -DVISTAREL_TESTS=ON >/dev/null
-cmake --build "$build" --target fuzz_exif make_exif_seeds fuzz_pictures fuzz_page fuzz_record
+cmake --build "$build" --target fuzz_exif make_exif_seeds fuzz_pictures make-demo-photos \
+    fuzz_page fuzz_record
 
-# Small photos of the colour spaces the decoder converts, baseline and progressive, and the
-# long, thin shapes the scaling rules have to bound.
+# The demo photos, small (EXIF dates and captions in both encodings); photos of the colour
+# spaces the decoder converts, baseline and progressive, with and without a profile, turned;
+# and the long, thin shapes the scaling rules have to bound.
 make_picture_seeds() {
+    "$build/make-demo-photos" "$1" 0.05
     convert rose: -quality 50 "$1/rgb.jpg"
     convert rose: -quality 50 -interlace Plane "$1/progressive.jpg"
     convert rose: -quality 50 -colorspace Gray "$1/grey.jpg"
     convert rose: -quality 50 -colorspace CMYK "$1/cmyk.jpg"
+    convert rose: -quality 50 -profile /usr/share/color/icc/colord/AdobeRGB1998.icc "$1/adobe.jpg"
+    convert rose: -quality 50 -rotate 90 "$1/turned.jpg"
+    exiftool -q -overwrite_original -n -Orientation=6 "$1/turned.jpg"
     convert rose: -resize '1000x1!' -quality 50 "$1/wide.jpg"
     convert rose: -resize '1x1000!' -colorspace Gray -interlace Plane "$1/tall.jpg"
 }
@@ -47,6 +54,6 @@ for target in exif pictures page record; do
     *) "make_${target}_seeds" "$seeds" ;;
     esac
     (cd "$build" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        "./fuzz_$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+        "./fuzz_$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=1024 \
         -print_final_stats=1 "$target-corpus" "$target-seeds")
 done

@@ -1,23 +1,18 @@
 #include "album/AlbumBuilder.h"
 
-#include "album/DecodeScale.h"
 #include "album/ExifPhotoData.h"
 #include "album/ImageScaling.h"
+#include "album/PhotoMaker.h"
 #include "album/PhotoPipeline.h"
 #include "common/Error.h"
 #include "common/FileSystem.h"
 #include "common/Messages.h"
-#include "image/JpegEncoder.h"
-#include "image/JpegImage.h"
-#include "image/Orientation.h"
 #include "page/KeptCaptions.h"
 
 #include <oneapi/tbb/enumerable_thread_specific.h>
 
 namespace vistarel {
 namespace {
-
-constexpr int kPreviewQuality = 80;
 
 // The user must know which photo to remove.
 Error namingPhoto(const std::string& text, const std::string& path) {
@@ -43,29 +38,7 @@ private:
     int count_;
 };
 
-// The sizes of the pictures as the photo is stored, before they are turned upright.
-PictureSizes storedSizes(const PictureSizes& upright, int orientation) {
-    return swapsSides(orientation) ? exchangedSides(upright) : upright;
-}
-
-// A picture the encoder refuses is left out and reported when the photo is committed.
-std::optional<std::string> encodedOrNone(const Raster& picture, int quality) {
-    try {
-        return encodeJpeg(picture, quality);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 } // namespace
-
-// What one worker works with, reused for every photo it makes so that the buffers are
-// allocated once per worker.
-struct AlbumBuilder::WorkObjects {
-    JpegImage input;
-    ScaledPictures pictures;
-    Raster turned;
-};
 
 bool AlbumBuilder::buildPhotos(BuildOutcome& outcome) {
     if (!folderExists(settings_.inputFolder)) {
@@ -93,9 +66,11 @@ void AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
     std::vector<std::string> inputPaths;
     for (const PhotoRecord& record : state_.catalogue)
         inputPaths.push_back(settings_.inputFolder + record.fileName);
-    tbb::enumerable_thread_specific<WorkObjects> workObjects;
-    PhotoPipeline pipeline(buildJobs(settings_.jobs), [&](int index, MadePhoto& made) {
-        makePhoto(inputPaths[static_cast<std::size_t>(index)], workObjects.local(), made);
+    PhotoMaker maker(state_, settings_);
+    tbb::enumerable_thread_specific<PhotoWorkspace> workspaces;
+    const int jobs = buildJobs(settings_.jobs, maker.memoryBound());
+    PhotoPipeline pipeline(jobs, [&](int index, MadePhoto& made) {
+        maker.make(inputPaths[static_cast<std::size_t>(index)], workspaces.local(), made);
     });
     for (int i = 0; i < count; ++i) {
         while (pipeline.started() < count && pipeline.hasRoom() && !state_.stopRequested)
@@ -112,42 +87,6 @@ void AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
         ++outcome.photosBuilt;
         frontEnd_.setProgressPosition(i);
         frontEnd_.processPendingEvents();
-    }
-}
-
-// One photo's work on a worker thread, step by step. Nothing here is seen by the user: the
-// calling thread commits the result. The pictures' sizes follow the upright photo; they are
-// drawn as the photo is stored and turned after, while they are small.
-void AlbumBuilder::makePhoto(const std::string& inputPath, WorkObjects& objects, MadePhoto& made) {
-    made.exif = readExifPhotoData(inputPath);
-    const int orientation = settings_.turnUpright ? made.exif.orientation : 1;
-    DecodeOptions options;
-    options.profiles = &profiles_;
-    options.chooseScale = [&](int width, int height) {
-        made.sizes = swapsSides(orientation) ? pictureSizes(height, width, state_)
-                                             : pictureSizes(width, height, state_);
-        return decodeScale(width, height, storedSizes(made.sizes, orientation));
-    };
-    objects.input.loadFromFile(inputPath, options);
-    made.damage = objects.input.damage();
-    renderScaled(objects.input.picture(), objects.input.scale(),
-                 storedSizes(made.sizes, orientation), objects.pictures, settings_.keepPreviews);
-    finishPictures(orientation, objects);
-    made.photoJpeg = encodedOrNone(objects.pictures.photo, settings_.photoQuality);
-    made.thumbnailJpeg = encodedOrNone(objects.pictures.thumbnail, settings_.thumbQuality);
-    if (settings_.keepPreviews)
-        made.previewJpeg = encodedOrNone(objects.pictures.preview, kPreviewQuality);
-}
-
-// Upright, and in the colours the photo's profile means, as browsers show sRGB.
-void AlbumBuilder::finishPictures(int orientation, WorkObjects& objects) const {
-    ScaledPictures& pictures = objects.pictures;
-    for (Raster* picture : {&pictures.photo, &pictures.thumbnail, &pictures.preview}) {
-        if (picture == &pictures.preview && !settings_.keepPreviews)
-            break;
-        turnUpright(*picture, orientation, objects.turned);
-        if (const SrgbConversion* toSrgb = objects.input.toSrgb())
-            toSrgb->apply(*picture);
     }
 }
 

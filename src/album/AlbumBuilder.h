@@ -3,7 +3,6 @@
 #include "album/BuildCommand.h"
 #include "common/AlbumSettings.h"
 #include "common/FrontEnd.h"
-#include "image/ColourProfile.h"
 #include "state/AlbumState.h"
 
 #include <optional>
@@ -29,10 +28,7 @@ public:
     bool buildPhotos(BuildOutcome& outcome);
 
 private:
-    struct WorkObjects;
     void runPhotoLoop(BuildOutcome& outcome);
-    void makePhoto(const std::string& inputPath, WorkObjects& objects, MadePhoto& made);
-    void finishPictures(int orientation, WorkObjects& objects) const;
     void commitPhoto(PhotoRecord& record, const MadePhoto& made, BuildOutcome& outcome);
     void writePicture(const std::optional<std::string>& bytes, const std::string& path,
                       BuildOutcome& outcome);
@@ -41,7 +37,6 @@ private:
     AlbumState& state_;
     const AlbumSettings& settings_;
     FrontEnd& frontEnd_;
-    ColourProfiles profiles_; // one conversion per distinct profile, shared by the workers
 };
 
 } // namespace vistarel

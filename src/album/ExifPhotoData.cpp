@@ -48,9 +48,10 @@ std::string decodeUserComment(const std::string& bytes, const std::string& code,
     return isValidUtf8(bytes) ? bytes : cp1250ToUtf8(bytes);
 }
 
-ExifPhotoData readExifPhotoData(const std::string& path) {
+ExifPhotoData readExifPhotoData([[maybe_unused]] const std::string& path,
+                                std::span<const std::uint8_t> bytes) {
     TExif exif;
-    exif.ReadFromFile(path);
+    exif.ReadFromBytes(bytes);
     ExifPhotoData data;
     if (!exif.ExifFound)
         return data;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <unistd.h>
 
 namespace vistarel {
 
@@ -16,9 +17,15 @@ constexpr std::chrono::milliseconds kEventInterval{10};
 
 } // namespace
 
-int buildJobs(int requested) {
+int buildJobs(int requested, std::size_t memoryPerJob) {
     const int available = std::max(1, tbb::info::default_concurrency());
-    return requested > 0 ? std::min(requested, available) : available;
+    const int jobs = requested > 0 ? std::min(requested, available) : available;
+    if (memoryPerJob == 0)
+        return jobs;
+    const auto memory = static_cast<std::size_t>(::sysconf(_SC_PHYS_PAGES)) *
+                        static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const auto fitting = static_cast<long long>(memory / memoryPerJob);
+    return static_cast<int>(std::clamp<long long>(fitting, 1, jobs));
 }
 
 // The calling thread only starts and takes photos, so all of an arena's slots are the

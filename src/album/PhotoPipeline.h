@@ -5,6 +5,7 @@
 #include "common/FrontEnd.h"
 
 #include <condition_variable>
+#include <cstddef>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -26,8 +27,9 @@ struct MadePhoto {
 };
 
 // How many workers a build uses: the hardware threads this process may run on, at most
-// requested when that is positive.
-int buildJobs(int requested);
+// requested when that is positive, and no more than the machine's memory holds when each
+// may take memoryPerJob bytes (0: no such bound).
+int buildJobs(int requested, std::size_t memoryPerJob = 0);
 
 // Makes photos on worker threads and hands them back to the calling thread one by one in
 // catalogue order. Only the calling thread starts photos and takes them, so everything the

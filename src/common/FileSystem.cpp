@@ -1,15 +1,12 @@
 #include "common/FileSystem.h"
 
 #include "common/Error.h"
+#include "common/InputFile.h"
 #include "common/NaturalOrder.h"
 #include "common/ReplacingFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -21,11 +18,6 @@ std::string& programFolderOverride() {
     static std::string folder;
     return folder;
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 unsigned char upper(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
@@ -95,17 +87,9 @@ std::vector<std::string> readTextLines(const std::string& path) {
 }
 
 std::string readFileBytes(const std::string& path) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file || folderExists(path))
-        throw cannotOpenFile(path, file ? EISDIR : errno);
-    std::string bytes;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        bytes.append(buffer, got);
-    if (std::ferror(file.get()))
-        throw ioError(errno);
-    return bytes;
+    FileBytes file;
+    readInputFile(path, file);
+    return std::string(file.text());
 }
 
 void writeFileBytes(const std::string& path, const std::string& bytes) {

@@ -1,10 +1,11 @@
 #include "exif/Exif.h"
 
 #include "common/FileSystem.h"
+#include "common/InputFile.h"
 #include "exif/ExifNames.h"
 #include "exif/ExifSegment.h"
 #include "exif/ExifText.h"
-#include "exif/PositionedFile.h"
+#include "exif/PositionedBytes.h"
 #include "exif/TiffReader.h"
 
 #include <array>
@@ -79,12 +80,19 @@ void TExif::ReadFromFile(const std::string& path) {
     if (!fileExists(path))
         return;
     Clear();
-    PositionedFile file(path);
+    FileBytes file;
+    readInputFile(path, file);
+    ReadFromBytes(file.bytes());
+}
+
+void TExif::ReadFromBytes(std::span<const std::uint8_t> bytes) {
+    Clear();
+    const PositionedBytes file(bytes);
     if (const auto app1 = findExifSegment(file))
         readTiffBlock(file, *app1);
 }
 
-void TExif::readTiffBlock(PositionedFile& file, std::uint64_t app1Position) {
+void TExif::readTiffBlock(const PositionedBytes& file, std::uint64_t app1Position) {
     ExifFound = true;
     std::array<unsigned char, 11> header{};
     file.readAt(app1Position + kTiffHeaderOffset, header.data(), header.size());

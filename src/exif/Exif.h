@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace vistarel {
 
-class PositionedFile;
+class PositionedBytes;
 class TiffReader;
 struct TiffEntry;
 
@@ -19,11 +20,15 @@ public:
     // Every string empty, every number 0, ExifFound false.
     void Clear();
 
-    // Nothing at all happens when no file of that name exists. Otherwise the record is
-    // cleared and filled as far as the file allows. Throws vistarel::Error for a read past
-    // the end of the file outside the value readers ("Read beyond end of file") and for a
-    // position of 2^31 or beyond ("I/O error %d"); the fields read until then stay.
+    // Nothing at all happens when no regular file of that name exists. Otherwise the record
+    // is cleared and filled from the file's bytes as ReadFromBytes does; the file's own
+    // errors (see readInputFile) come first.
     void ReadFromFile(const std::string& path);
+
+    // Clears the record and fills it as far as the bytes of a JPEG file allow. Throws
+    // vistarel::Error "Read beyond end of file" for a position past the end outside the
+    // value readers, however far past; the fields read until then stay.
+    void ReadFromBytes(std::span<const std::uint8_t> bytes);
 
     // Whether the block was big-endian ("MM"): the byte order of a UNICODE UserComment.
     bool IsMotorolaOrder() const { return MotorolaOrder; }
@@ -66,7 +71,7 @@ public:
     std::string CompressedBitsPerPixel;
 
 private:
-    void readTiffBlock(PositionedFile& file, std::uint64_t app1Position);
+    void readTiffBlock(const PositionedBytes& file, std::uint64_t app1Position);
     void walkDirectory(TiffReader& reader, std::uint32_t offset, bool isIfd0);
     void dispatchIfd0Entry(TiffReader& reader, const TiffEntry& entry);
     void dispatchExifEntry(TiffReader& reader, const TiffEntry& entry);

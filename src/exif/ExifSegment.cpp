@@ -19,13 +19,13 @@ bool isStandalone(unsigned char marker) {
     return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
 }
 
-bool startsWithStartOfImage(PositionedFile& file) {
+bool startsWithStartOfImage(const PositionedBytes& file) {
     std::array<unsigned char, 2> bytes{};
     return file.tryReadAt(0, bytes.data(), bytes.size()) && bytes[0] == kMarkerPrefix &&
            bytes[1] == kStartOfImage;
 }
 
-bool holdsExifIdentifier(PositionedFile& file, std::uint64_t payload, unsigned length) {
+bool holdsExifIdentifier(const PositionedBytes& file, std::uint64_t payload, unsigned length) {
     std::array<char, sizeof kExifIdentifier> bytes{};
     if (length < 2 + bytes.size() || !file.tryReadAt(payload, bytes.data(), bytes.size()))
         return false;
@@ -34,7 +34,7 @@ bool holdsExifIdentifier(PositionedFile& file, std::uint64_t payload, unsigned l
 
 } // namespace
 
-std::optional<std::uint64_t> findExifSegment(PositionedFile& file) {
+std::optional<std::uint64_t> findExifSegment(const PositionedBytes& file) {
     if (!startsWithStartOfImage(file))
         return std::nullopt;
     std::uint64_t position = 2;

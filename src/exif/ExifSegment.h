@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exif/PositionedFile.h"
+#include "exif/PositionedBytes.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,6 +11,6 @@ namespace vistarel {
 // "Exif" 00 00, found by walking the JPEG marker segments from just after the start of
 // image up to the start of scan. Nothing (and no error) for a file that is not a JPEG or
 // whose segment chain is malformed or cut short before such a segment.
-std::optional<std::uint64_t> findExifSegment(PositionedFile& file);
+std::optional<std::uint64_t> findExifSegment(const PositionedBytes& file);
 
 } // namespace vistarel

@@ -52,7 +52,7 @@ std::string trimmedUtf16(std::vector<char> bytes) {
 
 } // namespace
 
-TiffReader::TiffReader(PositionedFile& file, std::uint64_t tiffBase, bool motorolaOrder)
+TiffReader::TiffReader(const PositionedBytes& file, std::uint64_t tiffBase, bool motorolaOrder)
     : file_(file), tiffBase_(tiffBase), motorolaOrder_(motorolaOrder) {}
 
 std::uint16_t TiffReader::decode16(const unsigned char* bytes) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exif/PositionedFile.h"
+#include "exif/PositionedBytes.h"
 
 #include <array>
 #include <cstdint>
@@ -39,7 +39,7 @@ struct UserCommentValue {
 // value instead when their bytes are not there. Any seek to 2^31 or beyond throws.
 class TiffReader {
 public:
-    TiffReader(PositionedFile& file, std::uint64_t tiffBase, bool motorolaOrder);
+    TiffReader(const PositionedBytes& file, std::uint64_t tiffBase, bool motorolaOrder);
 
     std::uint16_t readDirectoryCount(std::uint32_t offset);
     TiffEntry readEntry(std::uint64_t position);
@@ -60,7 +60,7 @@ private:
     std::string readCommentText(const std::string& code, std::uint64_t position,
                                 std::uint32_t count);
 
-    PositionedFile& file_;
+    const PositionedBytes& file_;
     std::uint64_t tiffBase_;
     bool motorolaOrder_;
 };

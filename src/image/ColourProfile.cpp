@@ -27,15 +27,16 @@ using ProfileHandle = std::unique_ptr<void, ProfileCloser>;
 // Grey pixels arrive as RGB with three equal samples: read the first, skip the other two.
 constexpr cmsUInt32Number kGreyInRgb = TYPE_GRAY_8 | EXTRA_SH(2);
 
-std::optional<cmsUInt32Number> inputFormat(cmsColorSpaceSignature space, DecodedSpace decoded) {
-    const bool cmyk = decoded != DecodedSpace::Rgb;
-    if (space == cmsSigRgbData && !cmyk)
-        return TYPE_RGB_8;
-    if (space == cmsSigGrayData && !cmyk)
-        return kGreyInRgb;
-    if (space == cmsSigCmykData && cmyk)
-        return decoded == DecodedSpace::CmykInverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8;
-    return std::nullopt;
+using PixelFormat = std::optional<cmsUInt32Number>;
+
+PixelFormat inputFormat(cmsColorSpaceSignature space, DecodedSpace decoded) {
+    if (decoded == DecodedSpace::Grey)
+        return space == cmsSigGrayData ? PixelFormat(kGreyInRgb) : std::nullopt;
+    if (decoded == DecodedSpace::Rgb)
+        return space == cmsSigRgbData ? PixelFormat(TYPE_RGB_8) : std::nullopt;
+    if (space != cmsSigCmykData)
+        return std::nullopt;
+    return decoded == DecodedSpace::CmykInverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8;
 }
 
 // An sRGB profile (or one that acts as one) changes nothing; leaving such photos alone keeps

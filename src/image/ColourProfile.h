@@ -10,9 +10,9 @@
 
 namespace vistarel {
 
-// What the decoder delivered, which decides how a profile can be applied: colour and grey
-// photos arrive as RGB rows (grey repeated in all three), CMYK photos as CMYK rows.
-enum class DecodedSpace { Rgb, Cmyk, CmykInverted };
+// What the photo stores, which decides which profiles apply and how: colour and grey photos
+// arrive as RGB rows (grey repeated in all three), CMYK photos as CMYK rows.
+enum class DecodedSpace { Grey, Rgb, Cmyk, CmykInverted };
 
 // The conversion of one embedded ICC profile to sRGB (perceptual intent). The written album
 // files carry no profile, so browsers show them as sRGB: converting is how they keep the
@@ -35,8 +35,9 @@ private:
 class ColourProfiles {
 public:
     // The conversion for a photo's profile bytes, or null when its pixels are used as they
-    // are: no profile, an sRGB one, one LittleCMS cannot read, or one that does not fit the
-    // decoded pixels (a CMYK profile on an RGB photo, say). Never throws for a bad profile.
+    // are: no profile, an sRGB one, one LittleCMS cannot read, or one whose colour space is
+    // not the photo's (a grey or CMYK profile on an RGB photo, say: browsers ignore those
+    // too). Never throws for a bad profile.
     std::shared_ptr<const SrgbConversion> toSrgb(const std::string& profile, DecodedSpace space);
 
 private:

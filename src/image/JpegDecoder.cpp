@@ -1,13 +1,10 @@
 #include "image/JpegDecoder.h"
 
 #include "common/Error.h"
+#include "common/InputFile.h"
 #include "image/LibjpegError.h"
 
-#include <jerror.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -34,14 +31,18 @@ void cmykRowToRgb(const JSAMPLE* cmyk, std::uint8_t* rgb, int width, bool invert
     }
 }
 
-void checkSize(const jpeg_decompress_struct& info, const std::string& path) {
-    long long pixels = static_cast<long long>(info.image_width) * info.image_height;
-    if (pixels > kMaxDecodedPixels)
+// The picture as decoded at the chosen scale is what takes the memory, so that is what the
+// limit bounds: a photo far too large to decode whole still makes an album at 1/8.
+void checkSize(const jpeg_decompress_struct& info, const std::string& path, long long limit) {
+    const long long pixels = static_cast<long long>(info.output_width) * info.output_height;
+    if (pixels > limit)
         throw Error(path + ": Image is too large (" + std::to_string(info.image_width) + " x " +
                     std::to_string(info.image_height) + " pixels)");
 }
 
 DecodedSpace decodedSpace(const jpeg_decompress_struct& info) {
+    if (info.jpeg_color_space == JCS_GRAYSCALE)
+        return DecodedSpace::Grey;
     if (!isFourComponent(info.jpeg_color_space))
         return DecodedSpace::Rgb;
     return info.saw_Adobe_marker ? DecodedSpace::CmykInverted : DecodedSpace::Cmyk;
@@ -103,62 +104,34 @@ void readCmykRows(Decompressor& jpeg, Raster& picture, const SrgbConversion* pro
     jpeg.run(read);
 }
 
-// Feeds libjpeg from a file in large blocks. Its Huffman decoder takes a faster path while
-// enough bytes are buffered, and libjpeg's own stdio source refills only 4 KB at a time.
-struct FileSource {
-    static constexpr std::size_t kBlock = 1024 * 1024;
-    jpeg_source_mgr manager{};
-    std::FILE* file;
-    std::unique_ptr<JOCTET[]> buffer = std::make_unique_for_overwrite<JOCTET[]>(kBlock);
+// Ends the decode once a file has more scans than the limit. libjpeg calls it as it reads
+// each row of the file's data, so the extra scans cost nothing before they are refused.
+struct ScanLimit {
+    jpeg_progress_mgr manager{};
+    int scans;
 
-    explicit FileSource(std::FILE* input) : file(input) {
-        manager.init_source = [](j_decompress_ptr) {};
-        manager.fill_input_buffer = [](j_decompress_ptr info) { return self(info).fill(info); };
-        manager.skip_input_data = [](j_decompress_ptr info, long count) {
-            self(info).skip(info, count);
+    explicit ScanLimit(int limit) : scans(limit) {
+        manager.progress_monitor = [](j_common_ptr info) {
+            const auto* self = reinterpret_cast<const ScanLimit*>(info->progress);
+            if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > self->scans)
+                stopLibjpeg(info, "Too many scans (more than %ld)", self->scans);
         };
-        manager.resync_to_restart = jpeg_resync_to_restart;
-        manager.term_source = [](j_decompress_ptr) {};
-    }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-
-    static FileSource& self(j_decompress_ptr info) {
-        return *reinterpret_cast<FileSource*>(info->src);
-    }
-    // At the end of the file libjpeg is given an end-of-image marker, as its stdio source
-    // does, so a cut file decodes with a warning.
-    boolean fill(j_decompress_ptr info) {
-        std::size_t count = std::fread(buffer.get(), 1, kBlock, file);
-        if (count == 0) {
-            WARNMS(info, JWRN_JPEG_EOF);
-            buffer[0] = 0xFF;
-            buffer[1] = JPEG_EOI;
-            count = 2;
-        }
-        manager.next_input_byte = buffer.get();
-        manager.bytes_in_buffer = count;
-        return TRUE;
-    }
-    void skip(j_decompress_ptr info, long count) {
-        while (count > static_cast<long>(manager.bytes_in_buffer)) {
-            count -= static_cast<long>(manager.bytes_in_buffer);
-            fill(info);
-        }
-        manager.next_input_byte += count;
-        manager.bytes_in_buffer -= static_cast<std::size_t>(count);
     }
 };
 
 DecodedPhoto decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeOptions& options) {
     DecodedPhoto decoded;
+    ScanLimit scanLimit(options.limits.scans);
+    jpeg.info.progress = &scanLimit.manager;
+    jpeg.info.mem->max_memory_to_use = options.limits.libjpegBytes;
     if (options.profiles != nullptr)
         jpeg.run([&] { jpeg_save_markers(&jpeg.info, JPEG_APP0 + 2, 0xFFFF); });
     jpeg.run([&] { jpeg_read_header(&jpeg.info, TRUE); });
-    checkSize(jpeg.info, jpeg.path);
     if (options.profiles != nullptr)
         decoded.toSrgb = options.profiles->toSrgb(iccProfile(jpeg), decodedSpace(jpeg.info));
     chooseBestQuality(jpeg.info, options.chooseScale);
+    jpeg.run([&] { jpeg_calc_output_dimensions(&jpeg.info); });
+    checkSize(jpeg.info, jpeg.path, options.limits.pixels);
     jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
     const int width = static_cast<int>(jpeg.info.output_width);
     const int height = static_cast<int>(jpeg.info.output_height);
@@ -183,24 +156,27 @@ DecodedPhoto decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeOptions
 
 } // namespace
 
-DecodedPhoto decodeJpegFile(const std::string& path, Raster& picture,
-                            const DecodeOptions& options) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        throw cannotOpenFile(path, errno);
-    FileSource source(file.get());
-    Decompressor jpeg(path);
-    jpeg.info.src = &source.manager;
+DecodedPhoto decodeJpeg(std::span<const std::uint8_t> bytes, const std::string& name,
+                        Raster& picture, const DecodeOptions& options) {
+    // libjpeg would call it no JPEG file, one that starts with the end marker it makes up.
+    if (bytes.empty())
+        throw Error(name + ": Empty file");
+    Decompressor jpeg(name);
+    jpeg.run(
+        [&] { jpeg_mem_src(&jpeg.info, bytes.data(), static_cast<unsigned long>(bytes.size())); });
     return decodeFrom(jpeg, picture, options);
 }
 
+DecodedPhoto decodeJpegFile(const std::string& path, Raster& picture,
+                            const DecodeOptions& options) {
+    FileBytes file;
+    readInputFile(path, file);
+    return decodeJpeg(file.bytes(), path, picture, options);
+}
+
 void decodeJpegBytes(const std::string& bytes, Raster& picture) {
-    Decompressor jpeg("JPEG");
-    jpeg.run([&] {
-        jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(bytes.data()),
-                     static_cast<unsigned long>(bytes.size()));
-    });
-    decodeFrom(jpeg, picture, DecodeOptions{});
+    decodeJpeg({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, "JPEG",
+               picture);
 }
 
 } // namespace vistarel

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/InputFile.h"
 #include "image/JpegDecoder.h"
 #include "image/Raster.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 namespace vistarel {
@@ -20,8 +23,12 @@ public:
     const SrgbConversion* toSrgb() const { return decoded_.toSrgb.get(); }
     const std::string& damage() const { return decoded_.damage; }
 
-    // Decodes at full size unless the options pick a smaller scale; the buffer is reused
-    // from the photo decoded before.
+    // Decodes a JPEG file's bytes at full size unless the options pick a smaller scale; the
+    // buffer is reused from the photo decoded before. Errors name the file by name; after
+    // one the image is empty.
+    void load(std::span<const std::uint8_t> bytes, const std::string& name,
+              const DecodeOptions& options = {});
+    // The same for a file, read whole first.
     void loadFromFile(const std::string& path, const DecodeOptions& options = {});
 
 private:

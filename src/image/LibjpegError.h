@@ -2,7 +2,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include <jpeglib.h>
@@ -36,6 +35,11 @@ template <class Calls> bool guardedLibjpeg(LibjpegErrorManager& errors, Calls& c
     return callLibjpeg(
         errors, [](void* context) { (*static_cast<Calls*>(context))(); }, &calls);
 }
+
+// Ends libjpeg's work from inside one of its callbacks as its errors do, with our own text:
+// printf's format and one number, written straight into the message, since nothing with a
+// destructor may be alive across the jump.
+[[noreturn]] void stopLibjpeg(j_common_ptr info, const char* format, long number);
 
 // The error text we show: the file's path, then libjpeg's message.
 std::string libjpegErrorText(const std::string& path, const LibjpegErrorManager& errors);
@@ -73,10 +77,5 @@ template <class Info> struct LibjpegObject {
             throw Error(libjpegErrorText(path, errors));
     }
 };
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 } // namespace vistarel

@@ -6,7 +6,6 @@
 #include "ExifBytes.h"
 #include "TempFolder.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -132,10 +131,10 @@ TEST(ExifReader, ReadsEveryFieldFromEitherByteOrder) {
         EXPECT_EQ(described(readExif(bytes)), fields);
 }
 
-// A read outside the value readers ends the read; the fields found stay, the file is closed.
+// A read outside the value readers ends the read, however far past the end it points; the
+// fields found stay, the file is closed. Inside a value reader it gives the fallback.
 TEST(ExifReader, ReadErrorsKeepWhatWasFound) {
     const std::string beyond = "Read beyond end of file";
-    const std::string badSeek = "I/O error " + std::to_string(EINVAL);
     const std::string texts =
         f(B().text(kIfd0, 271, "Pen").text(kIfd0, 272, "EM1").text(kIfd0, 305, "v2"));
     const B canon = B().text(kIfd0, 271, "Canon");
@@ -147,8 +146,9 @@ TEST(ExifReader, ReadErrorsKeepWhatWasFound) {
         // The TIFF block starts at 12 and its entries at 12 + 10: inside the third entry.
         {texts.substr(0, 12 + 10 + 12 * 2 + 6), beyond, "Make=Pen|Model=EM1"},
         {f(B(canon).rawEntry(kIfd0, 34665, kLong, 1, 5000)), beyond, "Make=Canon"},
-        {f(B(canon).rawEntry(kIfd0, 34665, kLong, 1, 0x80000000u)), badSeek, "Make=Canon"},
-        {f(B(canon).rawEntry(kIfd0, 272, kAscii, 10, 0xFFFFFFF0u)), badSeek, "Make=Canon"}};
+        {f(B(canon).rawEntry(kIfd0, 34665, kLong, 1, 0x80000000u)), beyond, "Make=Canon"},
+        {f(B(canon).rawEntry(kIfd0, 34665, kLong, 1, 0xFFFFFFFFu)), beyond, "Make=Canon"},
+        {f(B(canon).rawEntry(kIfd0, 272, kAscii, 10, 0xFFFFFFF0u)), "", "Make=Canon"}};
     // clang-format on
     const auto openFiles = [] {
         const std::filesystem::directory_iterator fds("/proc/self/fd");
@@ -159,12 +159,13 @@ TEST(ExifReader, ReadErrorsKeepWhatWasFound) {
         writeFileBytes(dir.file("bad.jpg"), row.bytes);
         TExif exif;
         const auto filesBefore = openFiles();
+        std::string error;
         try {
             exif.ReadFromFile(dir.file("bad.jpg"));
-            ADD_FAILURE() << "no error for " << row.fields;
         } catch (const Error& e) {
-            EXPECT_EQ(e.text(), row.error);
+            error = e.text();
         }
+        EXPECT_EQ(error, row.error);
         EXPECT_EQ(openFiles(), filesBefore);
         EXPECT_EQ(described(exif), row.fields);
     }

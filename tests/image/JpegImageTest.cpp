@@ -42,10 +42,12 @@ TEST(JpegImage, DecodesAtTheChosenScaleRoundingUp) {
     full.loadFromFile(folder.file("in.jpg"));
     for (int eighths = 1; eighths <= 8; ++eighths) {
         JpegImage image;
-        image.loadFromFile(folder.file("in.jpg"), {[&](int width, int height) {
-                               EXPECT_EQ(width * 1000 + height, 203157) << "the stored size";
-                               return eighths;
-                           }});
+        DecodeOptions options;
+        options.chooseScale = [&](int width, int height) {
+            EXPECT_EQ(width * 1000 + height, 203157) << "the stored size";
+            return eighths;
+        };
+        image.loadFromFile(folder.file("in.jpg"), options);
         ASSERT_EQ(image.width() * 1000 + image.height(),
                   (203 * eighths + 7) / 8 * 1000 + (157 * eighths + 7) / 8);
         EXPECT_EQ(image.scale().photoWidth * 10000 + image.scale().photoHeight * 10 +

@@ -1,28 +1,21 @@
-// libFuzzer entry: every input is decoded as a photo and drawn into the three pictures of a
-// default build. The program's errors are expected; a crash, leak, hang or huge allocation
-// is a fault.
-#include "album/ImageScaling.h"
+// libFuzzer entry: every input is made into a photo's three pictures the way a build makes
+// them (EXIF, scale, decode, profile, upright, three encodes), with the decoder's memory
+// bound on. The program's errors are expected; a crash, leak, hang, huge allocation or a
+// picture missing after a made photo is a fault.
+#include "album/PhotoMaker.h"
 #include "common/Error.h"
-#include "image/JpegDecoder.h"
-#include "image/LibjpegError.h"
 
 #include <cstdint>
-#include <string>
+#include <cstdlib>
 
 namespace {
 
-// Instrumented drawing is some 70 times slower, so a large photo would be reported as slow
-// without being a fault; the pictures are bounded whatever the photo's shape.
-constexpr long long kLargestFuzzedPhoto = 4'000'000;
-
-long long declaredPixels(const std::string& bytes) {
-    vistarel::LibjpegObject<jpeg_decompress_struct> jpeg("JPEG");
-    jpeg.run([&] {
-        jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(bytes.data()),
-                     static_cast<unsigned long>(bytes.size()));
-        jpeg_read_header(&jpeg.info, TRUE);
-    });
-    return static_cast<long long>(jpeg.info.image_width) * jpeg.info.image_height;
+// Instrumented drawing is some 70 times slower, so a large decoded picture would be
+// reported as slow without being a fault; the pictures are small whatever the photo's size.
+vistarel::DecodeLimits fuzzedLimits() {
+    vistarel::DecodeLimits limits;
+    limits.pixels = 4'000'000;
+    return limits;
 }
 
 const vistarel::AlbumState defaultSizes{
@@ -31,16 +24,18 @@ const vistarel::AlbumState defaultSizes{
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vistarel::Raster photo;
-    vistarel::ScaledPictures pictures;
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    static const vistarel::AlbumSettings settings;
+    // A maker per input: one for the whole run would keep every profile the fuzzer invents.
+    vistarel::PhotoMaker maker(defaultSizes, settings, fuzzedLimits());
+    vistarel::PhotoWorkspace workspace;
+    vistarel::MadePhoto made;
     try {
-        if (declaredPixels(bytes) > kLargestFuzzedPhoto)
-            return 0;
-        vistarel::decodeJpegBytes(bytes, photo);
-        vistarel::renderScaled(
-            photo, {}, vistarel::pictureSizes(photo.width, photo.height, defaultSizes), pictures);
+        maker.makeFromBytes("fuzzed.jpg", {data, size}, workspace, made);
     } catch (const vistarel::Error&) {
+        return 0;
     }
+    // Every picture has at least one pixel, so the encoder has no reason to refuse one.
+    if (!made.photoJpeg || !made.thumbnailJpeg || !made.previewJpeg)
+        std::abort();
     return 0;
 }
