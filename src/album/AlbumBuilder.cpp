@@ -1,9 +1,11 @@
 #include "album/AlbumBuilder.h"
 
+#include "album/BuildRecord.h"
 #include "album/ExifPhotoData.h"
 #include "album/ImageScaling.h"
 #include "album/PhotoMaker.h"
 #include "album/PhotoPipeline.h"
+#include "album/PhotoUpdate.h"
 #include "common/Error.h"
 #include "common/FileSystem.h"
 #include "common/Messages.h"
@@ -51,69 +53,105 @@ bool AlbumBuilder::buildPhotos(BuildOutcome& outcome) {
     }
     state_.stopRequested = false;
     outcome.photoCount = static_cast<int>(state_.catalogue.size());
+    int reached = 0;
     {
         BuildDisplay display(frontEnd_, outcome.photoCount);
-        runPhotoLoop(outcome);
+        reached = runPhotoLoop(outcome);
     }
     outcome.loopEnded = true;
     outcome.ending = state_.stopRequested ? Ending::Stopped : Ending::Done;
+    finishRecord(reached, outcome);
     return true;
 }
 
-// Stop lets no new photo start; the photos in flight are still committed, in order.
-void AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
+// Stop lets no new photo start; the photos in flight are still committed, in order. Returns
+// how many photos were committed. An error at a photo leaves the record saved as far as
+// the photos before it.
+int AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
     const int count = outcome.photoCount;
-    std::vector<std::string> inputPaths;
-    for (const PhotoRecord& record : state_.catalogue)
-        inputPaths.push_back(settings_.inputFolder + record.fileName);
     PhotoMaker maker(state_, settings_);
+    PhotoUpdater updater(state_, settings_, record_, maker);
     tbb::enumerable_thread_specific<PhotoWorkspace> workspaces;
     const int jobs = buildJobs(settings_.jobs, maker.memoryBound());
     PhotoPipeline pipeline(jobs, [&](int index, MadePhoto& made) {
-        maker.make(inputPaths[static_cast<std::size_t>(index)], workspaces.local(), made);
+        updater.update(state_.catalogue[static_cast<std::size_t>(index)].fileName,
+                       workspaces.local(), made);
     });
     for (int i = 0; i < count; ++i) {
         while (pipeline.started() < count && pipeline.hasRoom() && !state_.stopRequested)
             pipeline.startNext();
         if (i == pipeline.started())
-            return;
-        const MadePhoto made = pipeline.takeNext(frontEnd_);
+            return i;
+        MadePhoto made = pipeline.takeNext(frontEnd_);
+        PhotoRecord& photo = state_.catalogue[static_cast<std::size_t>(i)];
         try {
-            commitPhoto(state_.catalogue[static_cast<std::size_t>(i)], made, outcome);
+            commitPhoto(photo, made, outcome);
         } catch (...) {
-            throw namingPhoto(describeException(std::current_exception()),
-                              inputPaths[static_cast<std::size_t>(i)]);
+            const auto error = std::current_exception();
+            try {
+                record_.save(settings_.outputFolder);
+            } catch (const Error&) {
+                // The folder took no file: the photo's own error says why.
+            }
+            throw namingPhoto(describeException(error), settings_.inputFolder + photo.fileName);
         }
         ++outcome.photosBuilt;
         frontEnd_.setProgressPosition(i);
         frontEnd_.processPendingEvents();
+        saveRecordNowAndThen();
     }
+    return count;
 }
 
 // Everything the user can see of one photo, on the calling thread, in the order a build
-// has always done it.
-void AlbumBuilder::commitPhoto(PhotoRecord& record, const MadePhoto& made, BuildOutcome& outcome) {
+// has always done it; files found up to date are left as they are.
+void AlbumBuilder::commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcome& outcome) {
     if (made.error)
         std::rethrow_exception(made.error);
     if (!made.damage.empty())
         outcome.damagedPhotos.push_back(settings_.inputFolder + record.fileName + ": " +
                                         made.damage);
     const std::string photoPath = settings_.outputFolder + record.fileName;
+    std::optional<RecordedFile> photo, thumbnail;
+    if (made.upToDate)
+        made.sizes = {{made.kept->photo.width, made.kept->photo.height},
+                      {made.kept->thumbnail.width, made.kept->thumbnail.height},
+                      {}};
     recordScaledSizes(made.sizes, record);
-    writePicture(made.photoJpeg, photoPath, outcome);
-    stampFileDate(photoPath, made.exif.dateText);
+    if (made.photoMade) {
+        photo = writePicture(made.photoJpeg, photoPath, made.exif.dateText, outcome);
+    } else if (made.photoVerifiedByHash) {
+        // The same bytes, but its time may have been changed since.
+        stampFileDate(photoPath, made.exif.dateText);
+        if (const auto identity = identityOf(photoPath))
+            made.kept->photo.file.identity = *identity;
+    }
     applyPhotoCaption(record, made.exif.caption);
-    writePicture(made.thumbnailJpeg, settings_.outputFolder + "sm_" + record.fileName, outcome);
+    if (made.thumbnailMade)
+        thumbnail = writePicture(made.thumbnailJpeg,
+                                 settings_.outputFolder + "sm_" + record.fileName, "", outcome);
     if (settings_.keepPreviews) {
-        wasEncoded(made.previewJpeg, outcome);
+        if (!made.upToDate)
+            wasEncoded(made.previewJpeg, outcome);
         record.previewJpeg = made.previewJpeg.value_or("");
     }
+    if (made.upToDate)
+        ++outcome.photosUpToDate;
+    record_.entry(record.fileName).pictures =
+        recordedAfterCommit(made, pictureSettings(state_, settings_), photo, thumbnail);
 }
 
-void AlbumBuilder::writePicture(const std::optional<std::string>& bytes, const std::string& path,
-                                BuildOutcome& outcome) {
-    if (wasEncoded(bytes, outcome))
-        writeFileBytes(path, *bytes);
+// Writes the picture, stamps it with the date when there is one, and returns the file as
+// the record keeps it; none when the picture could not be encoded.
+std::optional<RecordedFile> AlbumBuilder::writePicture(const std::optional<std::string>& bytes,
+                                                       const std::string& path,
+                                                       const std::string& dateText,
+                                                       BuildOutcome& outcome) {
+    if (!wasEncoded(bytes, outcome))
+        return std::nullopt;
+    writeFileBytes(path, *bytes);
+    stampFileDate(path, dateText);
+    return recordFile(path, *bytes);
 }
 
 // True when the picture was encoded; otherwise tells the user, and the build goes on.
@@ -124,6 +162,27 @@ bool AlbumBuilder::wasEncoded(const std::optional<std::string>& bytes, BuildOutc
                           MessageButtons::Ok);
     outcome.encodingFailed = true;
     return false;
+}
+
+// The photos a stopped build did not reach, and with prune the files of photos no longer
+// in the input folder.
+void AlbumBuilder::finishRecord(int photosReached, BuildOutcome& outcome) {
+    const PictureSettings pictures = pictureSettings(state_, settings_);
+    for (std::size_t i = static_cast<std::size_t>(photosReached); i < state_.catalogue.size(); ++i)
+        takeRecordedSizes(state_.catalogue[i], record_, settings_, pictures);
+    if (settings_.prune)
+        outcome.removedFiles =
+            pruneRemovedPhotos(record_, state_.catalogue, settings_.outputFolder);
+}
+
+// A long build that is killed should not have to make again what it had made.
+void AlbumBuilder::saveRecordNowAndThen() {
+    constexpr std::chrono::seconds kInterval{2};
+    const auto now = std::chrono::steady_clock::now();
+    if (now - recordSaved_ < kInterval)
+        return;
+    record_.save(settings_.outputFolder);
+    recordSaved_ = now;
 }
 
 } // namespace vistarel

@@ -23,7 +23,7 @@ BuildOutcome runBuildCommand(AlbumState& state, const AlbumSettings& settings, F
             !checkPlannedOutputs(state, settings, frontEnd))
             return;
         AlbumRecord record = AlbumRecord::load(settings.outputFolder);
-        if (!AlbumBuilder(state, settings, frontEnd).buildPhotos(outcome))
+        if (!AlbumBuilder(state, settings, frontEnd, record).buildPhotos(outcome))
             return;
         writePageAndStyle(state, settings, record, outcome.pageReached);
     });

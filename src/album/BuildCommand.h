@@ -13,7 +13,8 @@ namespace vistarel {
 struct BuildOutcome {
     Ending ending = Ending::Refused;
     int photoCount = 0;          // photos in the catalogue when the loop started
-    int photosBuilt = 0;         // photos whose pictures were made and written
+    int photosBuilt = 0;         // photos done: made and written, or found up to date
+    int photosUpToDate = 0;      // of those, photos the album record found up to date
     bool loopEnded = false;      // the photo loop finished or was stopped: previews are ready
     bool pageReached = false;    // the page writer found the output folder
     bool encodingFailed = false; // a picture could not be encoded and was not written
@@ -21,6 +22,8 @@ struct BuildOutcome {
     // Photos whose data was damaged but decodable, each as "<path>: <libjpeg's warning>";
     // their pictures may show a grey band. The front end tells the user after the build.
     std::vector<std::string> damagedPhotos;
+    // With prune: the files removed, of photos no longer in the input folder.
+    std::vector<std::string> removedFiles;
 };
 
 // The build command: checks the catalogue and sizes, builds every photo, then writes the

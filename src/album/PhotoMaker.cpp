@@ -12,8 +12,6 @@ namespace vistarel {
 
 namespace {
 
-constexpr int kPreviewQuality = 80;
-
 // The sizes of the pictures as the photo is stored, before they are turned upright.
 PictureSizes storedSizes(const PictureSizes& upright, int orientation) {
     return swapsSides(orientation) ? exchangedSides(upright) : upright;

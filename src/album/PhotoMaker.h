@@ -16,10 +16,14 @@
 
 namespace vistarel {
 
+// The comment editor's previews are never saved; a middling quality is enough.
+inline constexpr int kPreviewQuality = 80;
+
 // What one worker makes photos with; the buffers are kept from photo to photo, so they are
 // allocated once per worker for the largest photo it meets.
 struct PhotoWorkspace {
-    FileBytes file; // the photo's file, read whole
+    FileBytes file;       // the photo's file, read whole
+    FileBytes outputFile; // an album file read back to tell whether it is still as made
     JpegImage input;
     ScaledPictures pictures;
     Raster turned;

@@ -3,6 +3,7 @@
 #include "album/ExifPhotoData.h"
 #include "album/ImageScaling.h"
 #include "common/FrontEnd.h"
+#include "record/AlbumRecord.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -24,6 +25,16 @@ struct MadePhoto {
     std::optional<std::string> photoJpeg, thumbnailJpeg, previewJpeg;
     std::string damage;       // libjpeg's warning when the photo's data was damaged
     std::exception_ptr error; // the photo could not be made
+
+    // What a rebuild found. Up to date: nothing was made, and the record's entry (kept)
+    // still describes both files. Else the files not made are kept as kept describes them,
+    // and input is the photo as it was read.
+    bool upToDate = false;
+    bool photoMade = true;
+    bool thumbnailMade = true;
+    bool photoVerifiedByHash = false; // its file time may no longer be the one it was given
+    std::optional<RecordedPictures> kept;
+    std::optional<RecordedFile> input;
 };
 
 // How many workers a build uses: the hardware threads this process may run on, at most

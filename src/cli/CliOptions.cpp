@@ -11,6 +11,7 @@ const char* const kCliUsage =
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
     "                     [--jobs N] [--ignore-orientation] [--reset-captions]\n"
+    "                     [--full] [--prune]\n"
     "  vistarel-cli styles          lists the shipped styles and the user's own\n"
     "  vistarel-cli --help | --version\n"
     "\n"
@@ -23,6 +24,10 @@ const char* const kCliUsage =
     "stays through later builds, every other photo takes its EXIF comment anew;\n"
     "--reset-captions gives every photo its EXIF comment again. A missing OUTPUT_DIR is\n"
     "created.\n"
+    "A rebuild makes only the photos whose input, settings or album files changed (the\n"
+    "hidden OUTPUT_DIR/.vistarel-album records what was made); --full makes every photo.\n"
+    "--prune removes the album files of photos no longer in INPUT_DIR (only files the\n"
+    "record lists as this album's) and names them; without it nothing is deleted.\n"
     "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
     "the page.\n";
 
@@ -57,6 +62,10 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
         }
         if (arg == "--reset-captions") {
             options.resetCaptions = true;
+            continue;
+        }
+        if (arg == "--full" || arg == "--prune") {
+            (arg == "--full" ? options.settings.remakeAll : options.settings.prune) = true;
             continue;
         }
         if (arg.rfind("--", 0) != 0) {

@@ -71,6 +71,10 @@ int exitStatus(const BuildOutcome& built, const AlbumSettings& settings) {
         return kExitMessage;
     for (const std::string& damaged : built.damagedPhotos)
         std::fprintf(stderr, "Varování: %s\n", visibleOnTerminal(damaged, false).c_str());
+    for (const std::string& removed : built.removedFiles)
+        std::fprintf(stderr, "Odstraněno: %s\n", visibleOnTerminal(removed, false).c_str());
+    std::fprintf(stderr, "Info: Snímků vytvořeno: %d, beze změny: %d\n",
+                 built.photosBuilt - built.photosUpToDate, built.photosUpToDate);
     std::fprintf(stderr, "Album: %sindex.html\n",
                  visibleOnTerminal(settings.outputFolder, false).c_str());
     // Stopped by a signal: the shell's status for it, 128 + its number.

@@ -22,6 +22,8 @@ struct AlbumSettings {
     bool keepPreviews = true; // a build keeps previews only for a front end that shows them
     bool turnUpright = true;  // turn photos as their EXIF orientation says (CLI may opt out)
     int jobs = 0; // photos made at once: one per hardware thread, at most this when positive
+    bool remakeAll = false; // make every photo, even those the album record finds up to date
+    bool prune = false;     // remove the files the record lists for photos no longer in the input
 };
 
 } // namespace vistarel

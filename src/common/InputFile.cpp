@@ -63,17 +63,34 @@ std::uint8_t* FileBytes::reserve(std::size_t capacity, std::size_t kept) {
     return buffer_.get();
 }
 
-void readInputFile(const std::string& path, FileBytes& into, std::size_t limit) {
-    into.size_ = 0;
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+namespace {
+
+// Opens an input without blocking; refuses what is not a regular file.
+FileDescriptor openInput(const std::string& path, struct stat& status) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file)
         throw cannotOpenFile(path, errno);
-    struct stat status {};
     if (::fstat(file.get(), &status) != 0)
         throw Error(path + ": " + ioError(errno).text());
     if (!S_ISREG(status.st_mode))
         throw Error("Cannot open file \"" + path + "\". Not a file but " +
                     kindOfNonFile(status.st_mode));
+    return file;
+}
+
+} // namespace
+
+void readInputHead(const std::string& path, FileBytes& into, std::size_t count) {
+    into.size_ = 0;
+    struct stat status {};
+    const FileDescriptor file = openInput(path, status);
+    into.size_ = readUpTo(file.get(), into.reserve(count, 0), count, path);
+}
+
+void readInputFile(const std::string& path, FileBytes& into, std::size_t limit) {
+    into.size_ = 0;
+    struct stat status {};
+    const FileDescriptor file = openInput(path, status);
     if (static_cast<std::uint64_t>(status.st_size) > limit)
         throw tooLarge(path, limit);
     // One byte more than the file holds, so that the end is seen without a second buffer;

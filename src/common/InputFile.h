@@ -23,6 +23,7 @@ public:
 
 private:
     friend void readInputFile(const std::string& path, FileBytes& into, std::size_t limit);
+    friend void readInputHead(const std::string& path, FileBytes& into, std::size_t count);
     std::uint8_t* reserve(std::size_t capacity, std::size_t kept);
 
     std::unique_ptr<std::uint8_t[]> buffer_;
@@ -38,5 +39,9 @@ private:
 // too large" beyond limit or "I/O error".
 void readInputFile(const std::string& path, FileBytes& into,
                    std::size_t limit = kMaxInputFileBytes);
+
+// The first count bytes of the file (fewer when it is shorter), opened as above: where a
+// photo's metadata is, when its pixels are not needed.
+void readInputHead(const std::string& path, FileBytes& into, std::size_t count);
 
 } // namespace vistarel

@@ -1,0 +1,164 @@
+#include "album/PhotoUpdate.h"
+
+#include "album/DecodeScale.h"
+#include "album/ExifPhotoData.h"
+#include "common/Error.h"
+#include "common/Version.h"
+#include "image/ImagingLibraries.h"
+#include "image/JpegEncoder.h"
+
+namespace vistarel {
+namespace {
+
+// Where a photo's metadata lies: a camera's segments before the first scan take some tens
+// of kilobytes.
+constexpr std::size_t kHeadBytes = 256 * 1024;
+
+// Whether the bytes hold every segment of a JPEG file before its first scan, so that its
+// metadata reads from them as from the whole file.
+bool holdsAllMetadata(std::span<const std::uint8_t> bytes) {
+    std::size_t at = 2; // after the start of image
+    while (at + 4 <= bytes.size()) {
+        if (bytes[at] != 0xFF)
+            return false;
+        const std::uint8_t marker = bytes[at + 1];
+        if (marker == 0xFF || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += marker == 0xFF ? 1 : 2; // a fill byte, or a marker without a length
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9)
+            return true;
+        at += 2 + (static_cast<std::size_t>(bytes[at + 2]) << 8 | bytes[at + 3]);
+    }
+    return false;
+}
+
+} // namespace
+
+PictureSettings pictureSettings(const AlbumState& state, const AlbumSettings& settings) {
+    const std::string made = std::string("vistarel ") + kProgramVersion + ", " +
+                             imagingLibraries() + ", upright " +
+                             (settings.turnUpright ? "yes" : "no") + ", ";
+    return {made + "photo " + std::to_string(state.photoSize) + " quality " +
+                std::to_string(settings.photoQuality),
+            made + "thumbnail " + std::to_string(state.thumbSize) + " quality " +
+                std::to_string(settings.thumbQuality)};
+}
+
+bool stillRecorded(RecordedFile& recorded, const std::string& path, FileBytes& scratch) {
+    switch (compareIdentity(recorded, identityOf(path))) {
+    case FileState::Same:
+        return true;
+    case FileState::Changed:
+        return false;
+    case FileState::Unsure:
+        break;
+    }
+    try {
+        readInputFile(path, scratch);
+    } catch (const Error&) {
+        return false;
+    }
+    if (contentHash(scratch.text()) != recorded.hash)
+        return false;
+    if (auto now = recordFile(path, scratch.text()))
+        recorded = *now;
+    return true;
+}
+
+const RecordedPictures* recordedPictures(const AlbumRecord& record, const std::string& fileName,
+                                         const PictureSettings& settings, bool remakeAll) {
+    const RecordEntry* entry = remakeAll ? nullptr : record.find(fileName);
+    if (!entry || !entry->pictures)
+        return nullptr;
+    return entry->pictures->photo.settings == settings.photo &&
+                   entry->pictures->thumbnail.settings == settings.thumbnail
+               ? &*entry->pictures
+               : nullptr;
+}
+
+PhotoUpdater::PhotoUpdater(const AlbumState& state, const AlbumSettings& settings,
+                           const AlbumRecord& record, PhotoMaker& maker)
+    : state_(state), settings_(settings), record_(record), maker_(maker),
+      pictureSettings_(pictureSettings(state, settings)) {}
+
+void PhotoUpdater::update(const std::string& fileName, PhotoWorkspace& workspace, MadePhoto& made) {
+    const std::string input = settings_.inputFolder + fileName;
+    const RecordedPictures* recorded =
+        recordedPictures(record_, fileName, pictureSettings_, settings_.remakeAll);
+    bool readWhole = false;
+    bool inputSame = false;
+    if (recorded) {
+        made.kept = *recorded;
+        switch (compareIdentity(recorded->input, identityOf(input))) {
+        case FileState::Same:
+            inputSame = true;
+            break;
+        case FileState::Changed:
+            break;
+        case FileState::Unsure:
+            readInputFile(input, workspace.file);
+            readWhole = true;
+            inputSame = contentHash(workspace.file.text()) == recorded->input.hash;
+            break;
+        }
+    }
+    const std::string output = settings_.outputFolder;
+    if (inputSame) {
+        const bool photoSettled =
+            compareIdentity(recorded->photo.file, identityOf(output + fileName)) == FileState::Same;
+        made.photoMade =
+            !stillRecorded(made.kept->photo.file, output + fileName, workspace.outputFile);
+        made.photoVerifiedByHash = !made.photoMade && !photoSettled;
+        made.thumbnailMade = !stillRecorded(made.kept->thumbnail.file, output + "sm_" + fileName,
+                                            workspace.outputFile);
+    }
+    if (inputSame && !made.photoMade && !made.thumbnailMade) {
+        if (!readWhole)
+            readMetadata(input, workspace, made);
+        else
+            made.exif = readExifPhotoData(input, workspace.file.bytes());
+        made.upToDate = true;
+        if (settings_.keepPreviews)
+            made.previewJpeg = previewFromDisk(output + fileName, workspace);
+        return;
+    }
+    if (!readWhole)
+        readInputFile(input, workspace.file);
+    maker_.makeFromBytes(input, workspace.file.bytes(), workspace, made);
+    made.input = recordFile(input, workspace.file.text());
+}
+
+// The head of the file is enough for the EXIF data unless its segments reach further.
+void PhotoUpdater::readMetadata(const std::string& path, PhotoWorkspace& workspace,
+                                MadePhoto& made) const {
+    readInputHead(path, workspace.file, kHeadBytes);
+    if (!holdsAllMetadata(workspace.file.bytes()))
+        readInputFile(path, workspace.file);
+    made.exif = readExifPhotoData(path, workspace.file.bytes());
+}
+
+// The album photo is already upright and in sRGB; decoded at a scale still twice the
+// preview, it is a small file's work. A preview that cannot be made leaves the box blank.
+std::optional<std::string> PhotoUpdater::previewFromDisk(const std::string& path,
+                                                         PhotoWorkspace& workspace) const {
+    try {
+        readInputFile(path, workspace.outputFile);
+        PictureSize preview;
+        DecodeOptions options;
+        options.chooseScale = [&](int width, int height) {
+            preview = pictureSizes(width, height, state_).preview;
+            return decodeScale(width, height, {preview, preview, preview});
+        };
+        workspace.input.load(workspace.outputFile.bytes(), path, options);
+        Raster& picture = workspace.pictures.preview;
+        picture.resize(preview.width, preview.height);
+        workspace.pictures.resamplers[2].resample(workspace.input.picture(), picture,
+                                                  workspace.input.scale());
+        return encodeJpeg(picture, kPreviewQuality);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace vistarel
