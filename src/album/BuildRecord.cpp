@@ -16,8 +16,8 @@ std::optional<RecordedPicture> picture(bool made, const PictureSize& size,
     return RecordedPicture{size.width, size.height, *file, settings};
 }
 
-bool settledAndSame(const RecordedFile& file, const std::string& path) {
-    return compareIdentity(file, identityOf(path)) == FileState::Same;
+bool sameIdentity(const RecordedFile& file, const std::string& path) {
+    return identityOf(path) == file.identity;
 }
 
 } // namespace
@@ -40,11 +40,12 @@ std::optional<RecordedPictures> recordedAfterCommit(const MadePhoto& made,
 
 void takeRecordedSizes(PhotoRecord& photo, const AlbumRecord& record, const AlbumSettings& settings,
                        const PictureSettings& pictureSettings) {
-    const RecordedPictures* recorded =
-        recordedPictures(record, photo.fileName, pictureSettings, settings.remakeAll);
-    if (!recorded || !settledAndSame(recorded->input, settings.inputFolder + photo.fileName) ||
-        !settledAndSame(recorded->photo.file, settings.outputFolder + photo.fileName) ||
-        !settledAndSame(recorded->thumbnail.file, settings.outputFolder + "sm_" + photo.fileName))
+    const RecordedPictures* recorded = recordedPictures(record, photo.fileName, settings.remakeAll);
+    if (!recorded || recorded->photo.settings != pictureSettings.photo ||
+        recorded->thumbnail.settings != pictureSettings.thumbnail ||
+        !sameIdentity(recorded->input, settings.inputFolder + photo.fileName) ||
+        !sameIdentity(recorded->photo.file, settings.outputFolder + photo.fileName) ||
+        !sameIdentity(recorded->thumbnail.file, settings.outputFolder + "sm_" + photo.fileName))
         return;
     photo.photoWidth = recorded->photo.width;
     photo.photoHeight = recorded->photo.height;

@@ -20,8 +20,8 @@ std::optional<RecordedPictures> recordedAfterCommit(const MadePhoto& made,
                                                     const std::optional<RecordedFile>& thumbnail);
 
 // A photo the build did not reach keeps the sizes of its files when the record finds them
-// up to date without reading them (its identities settled and equal), so that a stopped
-// build's page does not list it at 0 x 0 beside its files.
+// up to date without reading them (the settings and every identity equal), so that a
+// stopped build's page does not list it at 0 x 0 beside its files.
 void takeRecordedSizes(PhotoRecord& photo, const AlbumRecord& record, const AlbumSettings& settings,
                        const PictureSettings& pictureSettings);
 

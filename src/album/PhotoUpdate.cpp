@@ -67,14 +67,9 @@ bool stillRecorded(RecordedFile& recorded, const std::string& path, FileBytes& s
 }
 
 const RecordedPictures* recordedPictures(const AlbumRecord& record, const std::string& fileName,
-                                         const PictureSettings& settings, bool remakeAll) {
+                                         bool remakeAll) {
     const RecordEntry* entry = remakeAll ? nullptr : record.find(fileName);
-    if (!entry || !entry->pictures)
-        return nullptr;
-    return entry->pictures->photo.settings == settings.photo &&
-                   entry->pictures->thumbnail.settings == settings.thumbnail
-               ? &*entry->pictures
-               : nullptr;
+    return entry && entry->pictures ? &*entry->pictures : nullptr;
 }
 
 PhotoUpdater::PhotoUpdater(const AlbumState& state, const AlbumSettings& settings,
@@ -84,8 +79,7 @@ PhotoUpdater::PhotoUpdater(const AlbumState& state, const AlbumSettings& setting
 
 void PhotoUpdater::update(const std::string& fileName, PhotoWorkspace& workspace, MadePhoto& made) {
     const std::string input = settings_.inputFolder + fileName;
-    const RecordedPictures* recorded =
-        recordedPictures(record_, fileName, pictureSettings_, settings_.remakeAll);
+    const RecordedPictures* recorded = recordedPictures(record_, fileName, settings_.remakeAll);
     bool readWhole = false;
     bool inputSame = false;
     if (recorded) {
@@ -105,13 +99,15 @@ void PhotoUpdater::update(const std::string& fileName, PhotoWorkspace& workspace
     }
     const std::string output = settings_.outputFolder;
     if (inputSame) {
+        RecordedPictures& kept = *made.kept;
         const bool photoSettled =
             compareIdentity(recorded->photo.file, identityOf(output + fileName)) == FileState::Same;
-        made.photoMade =
-            !stillRecorded(made.kept->photo.file, output + fileName, workspace.outputFile);
+        made.photoMade = kept.photo.settings != pictureSettings_.photo ||
+                         !stillRecorded(kept.photo.file, output + fileName, workspace.outputFile);
         made.photoVerifiedByHash = !made.photoMade && !photoSettled;
-        made.thumbnailMade = !stillRecorded(made.kept->thumbnail.file, output + "sm_" + fileName,
-                                            workspace.outputFile);
+        made.thumbnailMade =
+            kept.thumbnail.settings != pictureSettings_.thumbnail ||
+            !stillRecorded(kept.thumbnail.file, output + "sm_" + fileName, workspace.outputFile);
     }
     if (inputSame && !made.photoMade && !made.thumbnailMade) {
         if (!readWhole)

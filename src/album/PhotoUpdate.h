@@ -20,10 +20,10 @@ PictureSettings pictureSettings(const AlbumState& state, const AlbumSettings& se
 // brought up to date.
 bool stillRecorded(RecordedFile& recorded, const std::string& path, FileBytes& scratch);
 
-// What the record says of the photo's files when the settings are still those it was made
-// with; none otherwise (or when every photo is to be made).
+// What the record says of the photo's files; none when it says nothing (or when every photo
+// is to be made).
 const RecordedPictures* recordedPictures(const AlbumRecord& record, const std::string& fileName,
-                                         const PictureSettings& settings, bool remakeAll);
+                                         bool remakeAll);
 
 // A rebuild makes of each photo only what is out of date. A photo is up to date when its
 // input is the same content, its album photo and thumbnail are still the files the record

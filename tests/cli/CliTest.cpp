@@ -231,3 +231,45 @@ TEST_F(CliBuild, StopSignalsEndAfterTheCurrentPhotoAndStillWriteThePage) {
     EXPECT_EQ(runCli({"build", input, output}, {onLine}).exitCode, 0);
     EXPECT_TRUE(fileExists(output + "sm_p123.jpg") && fileExists(output + "color.css"));
 }
+
+// A build killed mid-way leaves a record never ahead of its files: the next build keeps the
+// photos it can be sure of, makes the rest, and the album is a fresh one's to the byte.
+// --prune then removes what the record lists of photos taken out, and nothing else.
+TEST_F(CliBuild, AKilledBuildIsFinishedExactlyAndPruneRemovesOnlyTheAlbumsOwn) {
+    const auto photo = [&](int i, unsigned seed) {
+        writeTestJpeg(input + "p" + std::to_string(100 + i) + ".jpg", 1200, 900, {.seed = seed});
+    };
+    for (int i = 0; i < 24; ++i)
+        photo(i, 1);
+    ASSERT_EQ(runCli({"build", input, output}).exitCode, 0);
+    for (int i = 12; i < 24; ++i)
+        photo(i, 2);
+    bool killed = false;
+    const auto killAtPhoto16 = [&](pid_t pid, const std::string& text) {
+        if (!killed && text.find("\n16/24 ") != std::string::npos)
+            killed = ::kill(pid, SIGKILL) == 0;
+        return true;
+    };
+    EXPECT_EQ(runCli({"build", input, output}, {killAtPhoto16}).exitCode, 128 + SIGKILL);
+    const auto rebuilt = runCli({"build", input, output});
+    EXPECT_TRUE(rebuilt.has("beze změny: 1") || rebuilt.has("beze změny: 2")) << rebuilt.output;
+    const std::string fresh = dir.subfolder("fresh");
+    ASSERT_EQ(runCli({"build", input, fresh}).exitCode, 0);
+    for (const auto& entry : fs::directory_iterator(fresh))
+        if (entry.path().filename() != ".vistarel-album")
+            EXPECT_TRUE(readFileBytes(entry.path()) ==
+                        readFileBytes(output + entry.path().filename().string()))
+                << entry.path();
+
+    fs::remove(input + "p100.jpg");
+    fs::remove(input + "p101.jpg");
+    writeFileBytes(output + "p101.jpg", "the user's own now");
+    writeFileBytes(output + "notes.txt", "mine");
+    const auto pruned = runCli({"build", input, output, "--prune"});
+    EXPECT_EQ(pruned.exitCode, 0);
+    for (const char* name : {"p100.jpg", "sm_p100.jpg", "sm_p101.jpg"}) {
+        EXPECT_TRUE(pruned.has("Odstraněno: " + output + name + "\n")) << pruned.output;
+        EXPECT_FALSE(fs::exists(output + name));
+    }
+    EXPECT_TRUE(fs::exists(output + "p101.jpg") && fs::exists(output + "notes.txt"));
+}
