@@ -11,8 +11,8 @@ namespace vistarel {
 // written as a CSS escape, so the browser still shows it.
 std::vector<std::string> encodeStyleFile(const StyleSheet& sheet);
 
-// Creates or truncates the file and writes the 25 lines, each ended by CR LF. Throws the
-// program's "Cannot create file" error when the file cannot be created.
+// Replaces the file (or creates it) with the 25 lines, each ended by CR LF, written whole or
+// not at all. Throws the program's "Cannot create file" error when it cannot be written.
 void writeStyleFile(const std::string& path, const StyleSheet& sheet);
 
 } // namespace vistarel
