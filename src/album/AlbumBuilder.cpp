@@ -61,6 +61,8 @@ bool AlbumBuilder::buildPhotos(BuildOutcome& outcome) {
     outcome.loopEnded = true;
     outcome.ending = state_.stopRequested ? Ending::Stopped : Ending::Done;
     finishRecord(reached, outcome);
+    std::erase_if(state_.catalogue,
+                  [this](const PhotoRecord& photo) { return leftOut_.contains(photo.fileName); });
     return true;
 }
 
@@ -85,7 +87,8 @@ int AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
         MadePhoto made = pipeline.takeNext(frontEnd_);
         PhotoRecord& photo = state_.catalogue[static_cast<std::size_t>(i)];
         try {
-            commitPhoto(photo, made, outcome);
+            if (commitPhoto(photo, made, outcome))
+                ++outcome.photosBuilt;
         } catch (...) {
             const auto error = std::current_exception();
             try {
@@ -95,7 +98,6 @@ int AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
             }
             throw namingPhoto(describeException(error), settings_.inputFolder + photo.fileName);
         }
-        ++outcome.photosBuilt;
         frontEnd_.setProgressPosition(i);
         frontEnd_.processPendingEvents();
         saveRecordNowAndThen();
@@ -104,8 +106,19 @@ int AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
 }
 
 // Everything the user can see of one photo, on the calling thread, in the order a build
-// has always done it; files found up to date are left as they are.
-void AlbumBuilder::commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcome& outcome) {
+// has always done it; files found up to date are left as they are. False when the photo is
+// left out.
+bool AlbumBuilder::commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcome& outcome) {
+    if (made.error && settings_.keepGoing) {
+        const std::string path = settings_.inputFolder + record.fileName;
+        std::string why = describeException(made.error);
+        if (why.starts_with(path + ": "))
+            why.erase(0, path.size() + 2);
+        outcome.leftOutPhotos.push_back(path + ": " + why);
+        leftOut_.insert(record.fileName);
+        record_.entry(record.fileName).pictures.reset();
+        return false;
+    }
     if (made.error)
         std::rethrow_exception(made.error);
     if (!made.damage.empty())
@@ -139,6 +152,7 @@ void AlbumBuilder::commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcom
         ++outcome.photosUpToDate;
     record_.entry(record.fileName).pictures =
         recordedAfterCommit(made, pictureSettings(state_, settings_), photo, thumbnail);
+    return true;
 }
 
 // Writes the picture, stamps it with the date when there is one, and returns the file as

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace vistarel {
@@ -34,7 +35,7 @@ public:
 
 private:
     int runPhotoLoop(BuildOutcome& outcome);
-    void commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcome& outcome);
+    bool commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcome& outcome);
     std::optional<RecordedFile> writePicture(const std::optional<std::string>& bytes,
                                              const std::string& path, const std::string& dateText,
                                              BuildOutcome& outcome);
@@ -47,6 +48,7 @@ private:
     FrontEnd& frontEnd_;
     AlbumRecord& record_;
     std::chrono::steady_clock::time_point recordSaved_ = std::chrono::steady_clock::now();
+    std::set<std::string> leftOut_; // photos that could not be made, with keepGoing
 };
 
 } // namespace vistarel

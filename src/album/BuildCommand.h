@@ -24,6 +24,9 @@ struct BuildOutcome {
     std::vector<std::string> damagedPhotos;
     // With prune: the files removed, of photos no longer in the input folder.
     std::vector<std::string> removedFiles;
+    // With keepGoing: the photos left out of the album (and of the catalogue), each as
+    // "<path>: <why>".
+    std::vector<std::string> leftOutPhotos;
 };
 
 // The build command: checks the catalogue and sizes, builds every photo, then writes the

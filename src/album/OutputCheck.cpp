@@ -126,10 +126,23 @@ bool folderIgnoresCase(const std::string& folder) {
     return same;
 }
 
+std::vector<std::string> photosWithTooLongNames(const PhotoCatalogue& catalogue,
+                                                const std::string& folder) {
+    const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    std::vector<std::string> lines;
+    for (const PhotoRecord& record : catalogue)
+        if (longest > 0 && static_cast<long>(("sm_" + record.fileName).size()) > longest)
+            lines.push_back(record.fileName);
+    return lines;
+}
+
 bool checkPlannedOutputs(const AlbumState& state, const AlbumSettings& settings,
                          FrontEnd& frontEnd) {
     if (!folderExists(settings.inputFolder) || !folderExists(settings.outputFolder))
         return true;
+    if (refused(frontEnd, "Jména těchto snímků jsou pro náhledy v albu příliš dlouhá!",
+                photosWithTooLongNames(state.catalogue, settings.outputFolder)))
+        return false;
     if (refused(frontEnd, "Album by přepsalo vstupní snímky!",
                 outputsThatAreInputs(state.catalogue, settings)))
         return false;

@@ -11,7 +11,7 @@ const char* const kCliUsage =
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
     "                     [--jobs N] [--ignore-orientation] [--reset-captions]\n"
-    "                     [--full] [--prune]\n"
+    "                     [--full] [--prune] [--keep-going]\n"
     "  vistarel-cli styles          lists the shipped styles and the user's own\n"
     "  vistarel-cli --help | --version\n"
     "\n"
@@ -28,6 +28,8 @@ const char* const kCliUsage =
     "hidden OUTPUT_DIR/.vistarel-album records what was made); --full makes every photo.\n"
     "--prune removes the album files of photos no longer in INPUT_DIR (only files the\n"
     "record lists as this album's) and names them; without it nothing is deleted.\n"
+    "--keep-going leaves out a photo that cannot be read or decoded, names it, and still\n"
+    "writes the album; without it such a photo ends the build.\n"
     "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
     "the page.\n";
 
@@ -64,8 +66,9 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
             options.resetCaptions = true;
             continue;
         }
-        if (arg == "--full" || arg == "--prune") {
-            (arg == "--full" ? options.settings.remakeAll : options.settings.prune) = true;
+        if (arg == "--full" || arg == "--prune" || arg == "--keep-going") {
+            AlbumSettings& s = options.settings;
+            (arg == "--full" ? s.remakeAll : arg == "--prune" ? s.prune : s.keepGoing) = true;
             continue;
         }
         if (arg.rfind("--", 0) != 0) {

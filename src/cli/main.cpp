@@ -71,6 +71,8 @@ int exitStatus(const BuildOutcome& built, const AlbumSettings& settings) {
         return kExitMessage;
     for (const std::string& damaged : built.damagedPhotos)
         std::fprintf(stderr, "Varování: %s\n", visibleOnTerminal(damaged, false).c_str());
+    for (const std::string& leftOut : built.leftOutPhotos)
+        std::fprintf(stderr, "Vynecháno: %s\n", visibleOnTerminal(leftOut, false).c_str());
     for (const std::string& removed : built.removedFiles)
         std::fprintf(stderr, "Odstraněno: %s\n", visibleOnTerminal(removed, false).c_str());
     std::fprintf(stderr, "Info: Snímků vytvořeno: %d, beze změny: %d\n",

@@ -24,6 +24,7 @@ struct AlbumSettings {
     int jobs = 0; // photos made at once: one per hardware thread, at most this when positive
     bool remakeAll = false; // make every photo, even those the album record finds up to date
     bool prune = false;     // remove the files the record lists for photos no longer in the input
+    bool keepGoing = false; // leave out a photo that cannot be read, rather than end the build
 };
 
 } // namespace vistarel

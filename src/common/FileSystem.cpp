@@ -55,11 +55,17 @@ bool endsWithIgnoringCase(const std::string& text, const std::string& suffix) {
 
 std::vector<std::string> listFilesWithExtension(const std::string& folder,
                                                 const std::string& extension) {
+    return listFilesWithExtensions(folder, {extension});
+}
+
+std::vector<std::string> listFilesWithExtensions(const std::string& folder,
+                                                 const std::vector<std::string>& extensions) {
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::string name = it->path().filename().string();
-        if (endsWithIgnoringCase(name, extension) && fileExists(folder + name))
+        const auto matches = [&](const std::string& e) { return endsWithIgnoringCase(name, e); };
+        if (std::any_of(extensions.begin(), extensions.end(), matches) && fileExists(folder + name))
             names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end(), naturalLess);

@@ -15,9 +15,12 @@ bool fileExists(const std::string& path);   // a regular file or a link to one
 bool sameExistingFolder(const std::string& a, const std::string& b);
 
 // Names of the regular files (and links to them) in folder whose names end in
-// extension, in any letter case, in natural order (see NaturalOrder.h).
+// extension (or in any of extensions), in any letter case, in natural order (see
+// NaturalOrder.h).
 std::vector<std::string> listFilesWithExtension(const std::string& folder,
                                                 const std::string& extension);
+std::vector<std::string> listFilesWithExtensions(const std::string& folder,
+                                                 const std::vector<std::string>& extensions);
 
 bool endsWithIgnoringCase(const std::string& text, const std::string& suffix);
 

@@ -39,7 +39,8 @@ void replaceCatalogue(AlbumState& state, const AlbumSettings& settings, FrontEnd
     }
 
     PhotoCatalogue catalogue;
-    for (auto& name : listFilesWithExtension(settings.inputFolder, ".jpg")) {
+    // Phones and some programs write ".jpeg".
+    for (auto& name : listFilesWithExtensions(settings.inputFolder, {".jpg", ".jpeg"})) {
         PhotoRecord record;
         record.fileName = std::move(name);
         catalogue.push_back(std::move(record));

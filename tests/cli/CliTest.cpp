@@ -115,28 +115,36 @@ TEST_F(CliBuild, StylesListsTheShippedOnesOrSaysThereAreNone) {
 TEST_F(CliBuild, WritesTheAlbumAndReportsEachPhoto) {
     writeDemoPhotos(input, 0.1);
     // Names with control characters (C0, C1 in UTF-8 and as a byte, DEL) that a terminal
-    // would obey, and a photo damaged mid-scan: in the album, with a warning.
+    // would obey, a photo damaged mid-scan: in the album, with a warning; and one that is no
+    // photo at all, left out with --keep-going.
     for (const std::string name : {"\x1B[2J", "\xC2\x9B \x9B\t", "ř\x7F"})
         writeTestJpeg(input + name + ".jpg", 40, 30);
     std::string cut = encodeTestJpeg(64, 64);
     cut.resize(cut.size() * 2 / 3);
     writeFileBytes(input + "cut.jpg", cut);
+    writeFileBytes(input + "notes.jpg", "no photo");
     input.pop_back();                // folders are given without their separator
     output = dir.file("new/album/"); // made, with its parent
-    const auto result = runCli({"build", input, output, "--name", "Léto", "--yes"});
+    const auto result = runCli({"build", input, output, "--name", "Léto", "--yes", "--keep-going"});
     EXPECT_EQ(result.exitCode, 0) << result.output;
-    const std::string lines[] = {"Info: Načteno 12 snímků\n",
+    const std::string lines[] = {"Info: Načteno 13 snímků\n",
                                  "Info: Vytvořena výstupní složka " + output + "\n",
-                                 "/12 08_detail.jpg\n",
+                                 "/13 08_detail.jpg\n",
                                  " \\x1B[2J.jpg\n",
                                  " \\xC2\\x9B \\x9B\\x09.jpg\n",
                                  " ř\\x7F.jpg\n",
-                                 "Varování: " + input + "/cut.jpg: Premature end of JPEG file\n"};
+                                 "Varování: " + input + "/cut.jpg: Premature end of JPEG file\n",
+                                 "Vynecháno: " + input +
+                                     "/notes.jpg: Not a JPEG file: starts "
+                                     "with 0x6e 0x6f\n",
+                                 "Info: Snímků vytvořeno: 12, beze změny: 0\n"};
     for (const std::string& line : lines)
         EXPECT_TRUE(result.has(line)) << line << " in\n" << result.output;
     EXPECT_EQ(result.output.find('\x1B'), std::string::npos);
     EXPECT_TRUE(fileExists(output + "cut.jpg") && fileExists(output + "sm_03_trh.JPG"));
-    EXPECT_NE(readFileBytes(output + "index.html").find("L\xE9to"), std::string::npos);
+    const std::string page = readFileBytes(output + "index.html");
+    EXPECT_TRUE(page.find("L\xE9to") != std::string::npos &&
+                page.find("notes.jpg") == std::string::npos);
 }
 
 TEST_F(CliBuild, ShowsAProgressBarOnATerminal) {
@@ -180,6 +188,10 @@ TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
         {{"build", input, output},
          "Chyba: Snímky by se v albu navzájem přepsaly!\na.jpg a sm_a.jpg\n",
          [&] { writeTestJpeg(input + "sm_a.jpg", 40, 30); }},
+        {{"build", input, output},
+         "Chyba: Jména těchto snímků jsou pro náhledy v albu příliš dlouhá!\n" +
+             std::string(250, 'n') + ".jpg\n",
+         [&] { writeTestJpeg(input + std::string(250, 'n') + ".jpg", 40, 30); }},
     };
     for (const auto& c : cases) {
         fs::remove_all(output);
@@ -255,11 +267,12 @@ TEST_F(CliBuild, AKilledBuildIsFinishedExactlyAndPruneRemovesOnlyTheAlbumsOwn) {
     EXPECT_TRUE(rebuilt.has("beze změny: 1") || rebuilt.has("beze změny: 2")) << rebuilt.output;
     const std::string fresh = dir.subfolder("fresh");
     ASSERT_EQ(runCli({"build", input, fresh}).exitCode, 0);
-    for (const auto& entry : fs::directory_iterator(fresh))
-        if (entry.path().filename() != ".vistarel-album")
-            EXPECT_TRUE(readFileBytes(entry.path()) ==
-                        readFileBytes(output + entry.path().filename().string()))
-                << entry.path();
+    for (const auto& entry : fs::directory_iterator(fresh)) {
+        const std::string name = entry.path().filename();
+        EXPECT_TRUE(name == ".vistarel-album" ||
+                    readFileBytes(entry.path()) == readFileBytes(output + name))
+            << name;
+    }
 
     fs::remove(input + "p100.jpg");
     fs::remove(input + "p101.jpg");
