@@ -1,6 +1,7 @@
 // vistarel-cli run as a real child process, its output read from a pipe or a terminal.
 #include "common/FileSystem.h"
 #include "common/Version.h"
+#include "record/AlbumLock.h"
 
 #include "DemoPhotos.h"
 #include "TempFolder.h"
@@ -11,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <pty.h>
 #include <sstream>
 #include <sys/resource.h>
@@ -168,6 +170,7 @@ TEST_F(CliBuild, ShowsAProgressBarOnATerminal) {
 TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
     writeTestJpeg(input + "a.jpg", 40, 30);
     const std::string photo = readFileBytes(input + "a.jpg");
+    std::optional<AlbumLock> otherBuild; // as a build in another process holds it
     const struct {
         std::vector<std::string> args;
         std::string message;
@@ -186,6 +189,10 @@ TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
          "Chyba: Cannot create file \"" + output + "color.css\". Is a directory",
          [&] { fs::create_directory(output + "color.css"); }},
         {{"build", input, output},
+         "Chyba: Do výstupní složky právě zapisuje jiný běh programu Vistarel!\n"
+         "Počkejte, až skončí, a zkuste to znovu.",
+         [&] { otherBuild.emplace(output); }},
+        {{"build", input, output},
          "Chyba: Snímky by se v albu navzájem přepsaly!\na.jpg a sm_a.jpg\n",
          [&] { writeTestJpeg(input + "sm_a.jpg", 40, 30); }},
         {{"build", input, output},
@@ -198,6 +205,7 @@ TEST_F(CliBuild, MessagesThatEndTheWorkExitWithOne) {
         fs::create_directory(output);
         c.prepare();
         const auto result = runCli(c.args);
+        otherBuild.reset();
         EXPECT_EQ(result.exitCode, 1) << c.message;
         EXPECT_TRUE(result.has(c.message)) << result.output;
         EXPECT_TRUE(readFileBytes(input + "a.jpg") == photo) << "the input photo changed";
