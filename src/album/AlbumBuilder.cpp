@@ -118,7 +118,7 @@ void AlbumBuilder::runPhotoLoop(BuildOutcome& outcome) {
 // calling thread commits the result. The pictures' sizes follow the upright photo; they are
 // drawn as the photo is stored and turned after, while they are small.
 void AlbumBuilder::makePhoto(const std::string& inputPath, WorkObjects& objects, MadePhoto& made) {
-    made.exif = readExifPhotoData(inputPath);
+    made.exif = readExifPhotoData(inputPath, settings_.captionSources);
     const int orientation = settings_.turnUpright ? made.exif.orientation : 1;
     DecodeOptions options;
     options.profiles = &profiles_;
@@ -164,6 +164,8 @@ void AlbumBuilder::commitPhoto(PhotoRecord& record, const MadePhoto& made, Build
     stampFileDate(photoPath, made.exif.dateText);
     record.caption = made.exif.caption;
     record.captionFromExif = true; // the page shows it as text, not markup
+    outcome.warnings.insert(outcome.warnings.end(), made.exif.warnings.begin(),
+                            made.exif.warnings.end());
     writePicture(made.thumbnailJpeg, settings_.outputFolder + "sm_" + record.fileName, outcome);
     if (settings_.keepPreviews) {
         wasEncoded(made.previewJpeg, outcome);

@@ -21,6 +21,9 @@ struct BuildOutcome {
     // Photos whose data was damaged but decodable, each as "<path>: <libjpeg's warning>";
     // their pictures may show a grey band. The front end tells the user after the build.
     std::vector<std::string> damagedPhotos;
+    // What was left unread while looking for the photos' own captions, in catalogue order,
+    // each naming its file; the front end tells the user after the build.
+    std::vector<std::string> warnings;
 };
 
 // The build command: checks the catalogue and sizes, builds every photo, then writes the

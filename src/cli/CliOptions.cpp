@@ -10,7 +10,7 @@ const char* const kCliUsage =
     "Usage:\n"
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
-    "                     [--jobs N] [--ignore-orientation]\n"
+    "                     [--jobs N] [--ignore-orientation] [--caption-sources LIST]\n"
     "  vistarel-cli styles          lists the shipped styles and the user's own\n"
     "  vistarel-cli --help | --version\n"
     "\n"
@@ -19,6 +19,11 @@ const char* const kCliUsage =
     "--photo 800x600, --thumb-quality 60, --photo-quality 80, the first style listed.\n"
     "--jobs N makes at most N photos at once (default: one per hardware thread).\n"
     "Photos are turned upright as their EXIF orientation says, unless --ignore-orientation.\n"
+    "A photo's caption is the first of: txt (NAME.txt or NAME.jpg.txt beside it), exif (its\n"
+    "EXIF user comment), xmp (XMP description from NAME.xmp, NAME.jpg.xmp or the photo),\n"
+    "iptc (IPTC Caption-Abstract), description (EXIF ImageDescription, camera fillers left\n"
+    "out). --caption-sources LIST narrows or reorders them: a comma-separated list of those\n"
+    "names, default txt,exif,xmp,iptc,description; an empty LIST takes none.\n"
     "Ctrl+C, SIGTERM and SIGHUP start no new photo, finish those in flight and still write\n"
     "the page.\n";
 
@@ -72,6 +77,12 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
             if (!quality)
                 return usageError(arg + " takes a whole number from 0 to 100");
             (arg == "--thumb-quality" ? s.thumbQuality : s.photoQuality) = *quality;
+        } else if (arg == "--caption-sources") {
+            const auto sources = parseCaptionSources(value);
+            if (!sources)
+                return usageError("--caption-sources takes a comma-separated list of txt, exif, "
+                                  "xmp, iptc and description, each at most once");
+            s.captionSources = *sources;
         } else if (arg == "--jobs") {
             const auto jobs = parseNumber(value, 1, 1024);
             if (!jobs)

@@ -50,8 +50,9 @@ int exitStatus(const BuildOutcome& built, const AlbumSettings& settings) {
     const bool written = built.ending == Ending::Done || built.ending == Ending::Stopped;
     if (!written || built.encodingFailed)
         return kExitMessage;
-    for (const std::string& damaged : built.damagedPhotos)
-        std::fprintf(stderr, "Varování: %s\n", visibleOnTerminal(damaged, false).c_str());
+    for (const auto* list : {&built.damagedPhotos, &built.warnings})
+        for (const std::string& warning : *list)
+            std::fprintf(stderr, "Varování: %s\n", visibleOnTerminal(warning, false).c_str());
     std::fprintf(stderr, "Album: %sindex.html\n",
                  visibleOnTerminal(settings.outputFolder, false).c_str());
     // Stopped by a signal: the shell's status for it, 128 + its number.
