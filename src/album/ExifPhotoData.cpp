@@ -1,6 +1,7 @@
 #include "album/ExifPhotoData.h"
 
 #include "album/FileDate.h"
+#include "captions/PhotoCaption.h"
 #include "exif/Exif.h"
 
 namespace vistarel {

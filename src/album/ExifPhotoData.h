@@ -1,6 +1,5 @@
 #pragma once
 
-#include "captions/PhotoCaption.h"
 #include "common/CaptionSources.h"
 
 #include <string>
