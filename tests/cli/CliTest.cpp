@@ -230,9 +230,8 @@ TEST_F(CliBuild, StopSignalsEndAfterTheCurrentPhotoAndStillWriteThePage) {
     EXPECT_TRUE(fileExists(output + "sm_p123.jpg") && fileExists(output + "color.css"));
 }
 
-// Each photo's caption from another source or pair of sources, in the default order, in
-// another and in none; those from the photo are text in the page, markup included.
-// Sidecars too large or not XML are told and left.
+// Each photo's caption from another source or pair of sources, in three orders; all are text
+// in the page, markup included. Sidecars too large or not XML are told and left.
 TEST_F(CliBuild, TakesEachPhotosCaptionFromTheFirstSourceThatHasOne) {
     using namespace vistarel::testing;
     const std::string filler = "OLYMPUS DIGITAL CAMERA         ", big(1024 * 1024 + 1, 'x');

@@ -40,7 +40,6 @@ TEST(XmpPacket, ReadsTheDefaultDescriptionOfWellFormedPacketsOnly) {
              "xmlns:p='http://purl.org/dc/elements/1.1/'>&amp; <![CDATA[<b>]]></p:description>" +
              alternatives("x-default", "Second")),
          "& <b>|"},
-        {xmpPacket("<dc:description/>"), "|"},
         // The short form, and the pointer to the extended packet in either form.
         {"<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
          "xmlns:dc='http://purl.org/dc/elements/1.1/' dc:description='Short'/></rdf:RDF>",

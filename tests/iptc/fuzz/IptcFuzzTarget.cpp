@@ -1,5 +1,4 @@
-// libFuzzer entry: every input is read as a photo whose APP13 segments hold the caption, and
-// as one APP13 payload itself. Anything but a clean return is a fault.
+// libFuzzer entry: every input is a photo with APP13 segments and one APP13 payload itself.
 #include "captions/MetadataSegments.h"
 #include "iptc/IptcCaption.h"
 

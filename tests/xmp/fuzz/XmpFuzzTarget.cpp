@@ -1,5 +1,4 @@
-// libFuzzer entry: every input is read as an XMP sidecar, and as a photo whose packet and
-// extended packet are found, joined and read. Anything but a clean return is a fault.
+// libFuzzer entry: every input is an XMP sidecar and a photo whose (extended) packet is read.
 #include "captions/MetadataSegments.h"
 #include "xmp/ExtendedXmp.h"
 #include "xmp/XmpPacket.h"
