@@ -9,12 +9,12 @@ cd "$(dirname "$0")/.."
 task=${1:-run}
 
 # The program: compiler and build tools, libjpeg, Qt, the parallel photo pipeline (TBB),
-# collation (ICU), colour profiles (LittleCMS), content hashes (xxHash) and Qt's own Czech
-# texts.
+# collation (ICU), colour profiles (LittleCMS), content hashes (xxHash), XMP captions (expat)
+# and Qt's own Czech texts.
 packages=(
     g++ cmake ninja-build pkg-config
     libjpeg-dev qt6-base-dev
-    libtbb-dev libicu-dev liblcms2-dev libxxhash-dev qt6-translations-l10n
+    libtbb-dev libicu-dev liblcms2-dev libxxhash-dev libexpat1-dev qt6-translations-l10n
 )
 case "$task" in
 run) ;;

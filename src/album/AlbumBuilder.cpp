@@ -140,6 +140,8 @@ bool AlbumBuilder::commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcom
             made.kept->photo.file.identity = *identity;
     }
     applyPhotoCaption(record, made.exif.caption);
+    outcome.warnings.insert(outcome.warnings.end(), made.exif.warnings.begin(),
+                            made.exif.warnings.end());
     if (made.thumbnailMade)
         thumbnail = writePicture(made.thumbnailJpeg,
                                  settings_.outputFolder + "sm_" + record.fileName, "", outcome);

@@ -27,6 +27,9 @@ struct BuildOutcome {
     // With keepGoing: the photos left out of the album (and of the catalogue), each as
     // "<path>: <why>".
     std::vector<std::string> leftOutPhotos;
+    // What was left unread while looking for the photos' own captions, in catalogue order,
+    // each naming its file; the front end tells the user after the build.
+    std::vector<std::string> warnings;
 };
 
 // The build command: checks the catalogue and sizes, builds every photo, then writes the

@@ -42,7 +42,7 @@ void PhotoMaker::make(const std::string& path, PhotoWorkspace& workspace, MadePh
 // turned after, while they are small.
 void PhotoMaker::makeFromBytes(const std::string& path, std::span<const std::uint8_t> bytes,
                                PhotoWorkspace& workspace, MadePhoto& made) {
-    made.exif = readExifPhotoData(path, bytes);
+    made.exif = readExifPhotoData(path, bytes, settings_.captionSources);
     const int orientation = settings_.turnUpright ? made.exif.orientation : 1;
     DecodeOptions options;
     options.profiles = &profiles_;

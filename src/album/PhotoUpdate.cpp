@@ -2,6 +2,7 @@
 
 #include "album/DecodeScale.h"
 #include "album/ExifPhotoData.h"
+#include "captions/MetadataSegments.h"
 #include "common/Error.h"
 #include "common/Version.h"
 #include "image/ImagingLibraries.h"
@@ -13,25 +14,6 @@ namespace {
 // Where a photo's metadata lies: a camera's segments before the first scan take some tens
 // of kilobytes.
 constexpr std::size_t kHeadBytes = 256 * 1024;
-
-// Whether the bytes hold every segment of a JPEG file before its first scan, so that its
-// metadata reads from them as from the whole file.
-bool holdsAllMetadata(std::span<const std::uint8_t> bytes) {
-    std::size_t at = 2; // after the start of image
-    while (at + 4 <= bytes.size()) {
-        if (bytes[at] != 0xFF)
-            return false;
-        const std::uint8_t marker = bytes[at + 1];
-        if (marker == 0xFF || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            at += marker == 0xFF ? 1 : 2; // a fill byte, or a marker without a length
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9)
-            return true;
-        at += 2 + (static_cast<std::size_t>(bytes[at + 2]) << 8 | bytes[at + 3]);
-    }
-    return false;
-}
 
 } // namespace
 
@@ -113,7 +95,7 @@ void PhotoUpdater::update(const std::string& fileName, PhotoWorkspace& workspace
         if (!readWhole)
             readMetadata(input, workspace, made);
         else
-            made.exif = readExifPhotoData(input, workspace.file.bytes());
+            made.exif = readExifPhotoData(input, workspace.file.bytes(), settings_.captionSources);
         made.upToDate = true;
         if (settings_.keepPreviews)
             made.previewJpeg = previewFromDisk(output + fileName, workspace);
@@ -125,13 +107,21 @@ void PhotoUpdater::update(const std::string& fileName, PhotoWorkspace& workspace
     made.input = recordFile(input, workspace.file.text());
 }
 
-// The head of the file is enough for the EXIF data unless its segments reach further.
+// The head of the file is enough for the metadata unless its segments reach further, or a
+// damaged EXIF block points beyond them: then the whole file is read, as a full build does.
 void PhotoUpdater::readMetadata(const std::string& path, PhotoWorkspace& workspace,
                                 MadePhoto& made) const {
     readInputHead(path, workspace.file, kHeadBytes);
-    if (!holdsAllMetadata(workspace.file.bytes()))
-        readInputFile(path, workspace.file);
-    made.exif = readExifPhotoData(path, workspace.file.bytes());
+    if (findMetadataSegments(workspace.file.text()).wanted == 0) {
+        try {
+            made.exif = readExifPhotoData(path, workspace.file.bytes(), settings_.captionSources);
+            return;
+        } catch (const Error&) {
+            // Read again whole, below.
+        }
+    }
+    readInputFile(path, workspace.file);
+    made.exif = readExifPhotoData(path, workspace.file.bytes(), settings_.captionSources);
 }
 
 // The album photo is already upright and in sRGB; decoded at a scale still twice the

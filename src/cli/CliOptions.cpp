@@ -10,8 +10,8 @@ const char* const kCliUsage =
     "Usage:\n"
     "  vistarel-cli build INPUT_DIR OUTPUT_DIR [--name TEXT] [--thumb WxH] [--photo WxH]\n"
     "                     [--thumb-quality N] [--photo-quality N] [--style FILE] [--yes]\n"
-    "                     [--jobs N] [--ignore-orientation] [--reset-captions]\n"
-    "                     [--full] [--prune] [--keep-going]\n"
+    "                     [--jobs N] [--ignore-orientation] [--caption-sources LIST]\n"
+    "                     [--reset-captions] [--full] [--prune] [--keep-going]\n"
     "  vistarel-cli styles          lists the shipped styles and the user's own\n"
     "  vistarel-cli --help | --version\n"
     "\n"
@@ -21,9 +21,14 @@ const char* const kCliUsage =
     "style listed.\n"
     "--jobs N makes at most N photos at once (default: one per hardware thread).\n"
     "Photos are turned upright as their EXIF orientation says, unless --ignore-orientation.\n"
+    "A photo's caption is the first of: txt (NAME.txt or NAME.jpg.txt beside it), exif (its\n"
+    "EXIF user comment), xmp (XMP description from NAME.xmp, NAME.jpg.xmp or the photo),\n"
+    "iptc (IPTC Caption-Abstract), description (EXIF ImageDescription, camera fillers left\n"
+    "out). --caption-sources LIST narrows or reorders them: a comma-separated list of those\n"
+    "names, default txt,exif,xmp,iptc,description; an empty LIST takes none.\n"
     "Captions are kept in the album's index.html: a caption typed there (or in the window)\n"
-    "stays through later builds, every other photo takes its EXIF comment anew;\n"
-    "--reset-captions gives every photo its EXIF comment again. A missing OUTPUT_DIR is\n"
+    "stays through later builds, every other photo takes its own caption anew;\n"
+    "--reset-captions gives every photo its own caption again. A missing OUTPUT_DIR is\n"
     "created.\n"
     "A rebuild makes only the photos whose input, settings or album files changed (the\n"
     "hidden OUTPUT_DIR/.vistarel-album records what was made); --full makes every photo.\n"
@@ -93,6 +98,12 @@ CliParseResult parseBuild(const std::vector<std::string>& args) {
             if (!quality)
                 return usageError(arg + " takes a whole number from 0 to 100");
             (arg == "--thumb-quality" ? s.thumbQuality : s.photoQuality) = *quality;
+        } else if (arg == "--caption-sources") {
+            const auto sources = parseCaptionSources(value);
+            if (!sources)
+                return usageError("--caption-sources takes a comma-separated list of txt, exif, "
+                                  "xmp, iptc and description, each at most once");
+            s.captionSources = *sources;
         } else if (arg == "--jobs") {
             const auto jobs = parseNumber(value, 1, 1024);
             if (!jobs)

@@ -69,8 +69,9 @@ int exitStatus(const BuildOutcome& built, const AlbumSettings& settings) {
     const bool written = built.ending == Ending::Done || built.ending == Ending::Stopped;
     if (!written || built.encodingFailed)
         return kExitMessage;
-    for (const std::string& damaged : built.damagedPhotos)
-        std::fprintf(stderr, "Varování: %s\n", visibleOnTerminal(damaged, false).c_str());
+    for (const auto* list : {&built.damagedPhotos, &built.warnings})
+        for (const std::string& warning : *list)
+            std::fprintf(stderr, "Varování: %s\n", visibleOnTerminal(warning, false).c_str());
     for (const std::string& leftOut : built.leftOutPhotos)
         std::fprintf(stderr, "Vynecháno: %s\n", visibleOnTerminal(leftOut, false).c_str());
     for (const std::string& removed : built.removedFiles)

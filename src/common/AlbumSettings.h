@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/CaptionSources.h"
+
 #include <string>
 
 namespace vistarel {
@@ -22,6 +24,8 @@ struct AlbumSettings {
     bool keepPreviews = true; // a build keeps previews only for a front end that shows them
     bool turnUpright = true;  // turn photos as their EXIF orientation says (CLI may opt out)
     int jobs = 0; // photos made at once: one per hardware thread, at most this when positive
+    CaptionSources
+        captionSources;     // where a photo's own caption is looked for (the CLI may narrow it)
     bool remakeAll = false; // make every photo, even those the album record finds up to date
     bool prune = false;     // remove the files the record lists for photos no longer in the input
     bool keepGoing = false; // leave out a photo that cannot be read, rather than end the build

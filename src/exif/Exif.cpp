@@ -5,6 +5,7 @@
 #include "exif/ExifNames.h"
 #include "exif/ExifSegment.h"
 #include "exif/ExifText.h"
+#include "exif/MetadataTags.h"
 #include "exif/PositionedBytes.h"
 #include "exif/TiffReader.h"
 
@@ -27,20 +28,20 @@ struct TextTag {
 };
 
 constexpr std::array<TextTag, 7> kIfd0Texts{{
-    {270, &TExif::ImageDescription},
-    {271, &TExif::Make},
-    {272, &TExif::Model},
-    {305, &TExif::Software},
-    {306, &TExif::DateTime},
-    {315, &TExif::Artist},
-    {33432, &TExif::RightsNotice},
+    {exif_tag::kImageDescription, &TExif::ImageDescription},
+    {exif_tag::kMake, &TExif::Make},
+    {exif_tag::kModel, &TExif::Model},
+    {exif_tag::kSoftware, &TExif::Software},
+    {exif_tag::kDateTime, &TExif::DateTime},
+    {exif_tag::kArtist, &TExif::Artist},
+    {exif_tag::kCopyright, &TExif::RightsNotice},
 }};
 
 constexpr std::array<TextTag, 4> kExifDecimals{{
-    {33437, &TExif::FNumber},
-    {37122, &TExif::CompressedBitsPerPixel},
-    {37378, &TExif::Aperture},
-    {37381, &TExif::MaxAperture},
+    {exif_tag::kFNumber, &TExif::FNumber},
+    {exif_tag::kCompressedBitsPerPixel, &TExif::CompressedBitsPerPixel},
+    {exif_tag::kApertureValue, &TExif::Aperture},
+    {exif_tag::kMaxApertureValue, &TExif::MaxAperture},
 }};
 
 std::string TExif::*findField(const auto& table, std::uint16_t tag) {
@@ -125,17 +126,16 @@ void TExif::dispatchIfd0Entry(TiffReader& reader, const TiffEntry& entry) {
         return;
     }
     switch (entry.tag) {
-    case 274:
-        Orientation = static_cast<std::uint8_t>(entry.value);
-        OrientationText = orientationName(Orientation);
+    case exif_tag::kOrientation:
+        readOrientation(entry);
         break;
-    case 282:
+    case exif_tag::kXResolution:
         XResolution = static_cast<std::int32_t>(reader.readLong(entry));
         break;
-    case 283:
+    case exif_tag::kYResolution:
         YResolution = static_cast<std::int32_t>(reader.readLong(entry));
         break;
-    case 34665:
+    case exif_tag::kExifIfdPointer:
         ExifIfdOffset = entry.value;
         break;
     }
@@ -147,19 +147,19 @@ void TExif::dispatchExifEntry(TiffReader& reader, const TiffEntry& entry) {
         return;
     }
     switch (entry.tag) {
-    case 33434:
+    case exif_tag::kExposureTime:
         ExposureTime = exposureTimeText(reader.readRational(entry));
         break;
-    case 37377:
+    case exif_tag::kShutterSpeedValue:
         ShutterSpeed = shutterSpeedText(timeValue(reader.readRational(entry))).value_or("");
         break;
-    case 34855:
+    case exif_tag::kIsoSpeed:
         ISOSpeed = static_cast<std::uint16_t>(entry.wideValue);
         break;
-    case 40962:
+    case exif_tag::kPixelXDimension:
         ExifImageWidth = static_cast<std::int32_t>(entry.wideValue);
         break;
-    case 40963:
+    case exif_tag::kPixelYDimension:
         ExifImageHeight = static_cast<std::int32_t>(entry.wideValue);
         break;
     default:
@@ -168,15 +168,23 @@ void TExif::dispatchExifEntry(TiffReader& reader, const TiffEntry& entry) {
     }
 }
 
+// The whole value, not its low byte: 262 is no 6. A value no camera means leaves the
+// photo as stored; the text still says it is unknown.
+void TExif::readOrientation(const TiffEntry& entry) {
+    const bool known = entry.wideValue >= 1 && entry.wideValue <= 8;
+    Orientation = known ? static_cast<std::uint8_t>(entry.wideValue) : 1;
+    OrientationText = orientationName(entry.wideValue);
+}
+
 void TExif::readExifTexts(TiffReader& reader, const TiffEntry& entry) {
     switch (entry.tag) {
-    case 36867:
+    case exif_tag::kDateTimeOriginal:
         DateTimeOriginal = reader.readText(entry);
         break;
-    case 36868:
+    case exif_tag::kDateTimeDigitized:
         DateTimeDigitized = reader.readText(entry);
         break;
-    case 37510: {
+    case exif_tag::kUserComment: {
         UserCommentValue comment = reader.readUserComment(entry);
         UserComment = std::move(comment.text);
         UserCommentCode = comment.code.value_or("");
@@ -188,19 +196,19 @@ void TExif::readExifTexts(TiffReader& reader, const TiffEntry& entry) {
 void TExif::readExifCodes(const TiffEntry& entry) {
     const auto low8 = static_cast<std::uint8_t>(entry.value);
     switch (entry.tag) {
-    case 34850:
+    case exif_tag::kExposureProgram:
         ExposureProgram = low8;
         ExposureProgramText = exposureProgramName(entry.value);
         break;
-    case 37383:
+    case exif_tag::kMeteringMode:
         MeteringMode = low8;
         MeteringModeText = meteringModeName(entry.value);
         break;
-    case 37384:
+    case exif_tag::kLightSource:
         LightSource = low8;
         LightSourceText = lightSourceName(entry.value);
         break;
-    case 37385:
+    case exif_tag::kFlash:
         Flash = low8;
         FlashText = flashName(entry.value);
         break;

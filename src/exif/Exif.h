@@ -36,7 +36,7 @@ public:
     std::string ImageDescription;
     std::string Make;
     std::string Model;
-    std::uint8_t Orientation = 0;
+    std::uint8_t Orientation = 0; // 1 to 8; 1 for a value outside them; 0 without the tag
     std::string OrientationText;
     std::string RightsNotice;
     bool ExifFound = false; // an APP1 segment with an EXIF block was found
@@ -75,6 +75,7 @@ private:
     void walkDirectory(TiffReader& reader, std::uint32_t offset, bool isIfd0);
     void dispatchIfd0Entry(TiffReader& reader, const TiffEntry& entry);
     void dispatchExifEntry(TiffReader& reader, const TiffEntry& entry);
+    void readOrientation(const TiffEntry& entry);
     void readExifTexts(TiffReader& reader, const TiffEntry& entry);
     void readExifCodes(const TiffEntry& entry);
 

@@ -1,6 +1,7 @@
 #include "exif/TiffReader.h"
 
 #include "exif/ExifText.h"
+#include "exif/MetadataTags.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,9 +10,6 @@
 namespace vistarel {
 
 namespace {
-
-constexpr std::uint16_t kTypeByte = 1;
-constexpr std::uint16_t kTypeShort = 3;
 
 // Longer texts are cut here; no field the reader fills is anywhere near that long.
 constexpr std::uint32_t kLongestText = 65535;
@@ -81,13 +79,13 @@ TiffEntry TiffReader::readEntry(std::uint64_t position) {
     entry.type = decode16(bytes.data() + 2);
     entry.count = decode32(bytes.data() + 4);
     std::copy_n(bytes.begin() + 8, 4, entry.field.begin());
-    if (entry.type == kTypeShort)
+    if (entry.type == tiff_type::kShort)
         entry.wideValue = decode16(entry.field.data());
-    else if (entry.type == kTypeByte)
+    else if (entry.type == tiff_type::kByte)
         entry.wideValue = entry.field[0]; // a single byte sits first in either order
     else
         entry.wideValue = decode32(entry.field.data());
-    const bool small = entry.type == kTypeShort || entry.type == kTypeByte;
+    const bool small = entry.type == tiff_type::kShort || entry.type == tiff_type::kByte;
     entry.value = small ? entry.wideValue & 0xFF : entry.wideValue;
     return entry;
 }

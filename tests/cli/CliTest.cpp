@@ -1,9 +1,11 @@
 // vistarel-cli run as a real child process, its output read from a pipe or a terminal.
+#include "common/Cp1250.h"
 #include "common/FileSystem.h"
 #include "common/Version.h"
 #include "record/AlbumLock.h"
 
 #include "DemoPhotos.h"
+#include "ExifBytes.h"
 #include "TempFolder.h"
 #include "TestPhotos.h"
 
@@ -14,6 +16,7 @@
 #include <iterator>
 #include <optional>
 #include <pty.h>
+#include <regex>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -95,7 +98,8 @@ TEST(CliArguments, UsageErrorsHelpAndVersion) {
     for (const std::string line :
          {"", "publish", "styles x", "build only-one", "build a b --thumb-quality 101",
           "build a b --jobs 0", "build a b --name", "build a b --colour red",
-          "build a b --style no-such.css"}) {
+          "build a b --style no-such.css", "build a b --caption-sources txt,jpg",
+          "build a b --caption-sources txt,txt", "build a b --caption-sources exif,"}) {
         std::istringstream words(line);
         const std::vector<std::string> args(std::istream_iterator<std::string>(words), {});
         EXPECT_EQ(runCli(args).exitCode, 2) << line;
@@ -293,4 +297,61 @@ TEST_F(CliBuild, AKilledBuildIsFinishedExactlyAndPruneRemovesOnlyTheAlbumsOwn) {
         EXPECT_FALSE(fs::exists(output + name));
     }
     EXPECT_TRUE(fs::exists(output + "p101.jpg") && fs::exists(output + "notes.txt"));
+}
+
+// Each photo's caption from another source or pair of sources, in three orders; all are text
+// in the page, markup included. Sidecars too large or not XML are told and left.
+TEST_F(CliBuild, TakesEachPhotosCaptionFromTheFirstSourceThatHasOne) {
+    using namespace vistarel::testing;
+    const std::string filler = "OLYMPUS DIGITAL CAMERA         ", big(1024 * 1024 + 1, 'x');
+    const struct {
+        std::string name, description, comment;
+        std::vector<std::string> segments;
+        std::vector<std::pair<std::string, std::string>> sidecars;
+        std::string captions[2]; // as the page holds them: default order, "description,iptc,xmp"
+    } photos[] = {
+        // clang-format off
+        {"a", filler, "", {}, {}, {"", ""}},
+        {"b", "OLYMPUS", "", {iptcSegment("Z IPTC za výplní")}, {}, {"Z IPTC za výplní", "Z IPTC za výplní"}},
+        {"c", "", "", {}, {{"c.txt", " \r\n"}, {"c.jpg.XMP", xmpDescribing("Z c.jpg.xmp")}},
+         {"Z c.jpg.xmp", "Z c.jpg.xmp"}},
+        {"d", "", "", {xmpSegment(xmpDescribing("Uvnitř"))},
+         {{"d.jpg.xmp", xmpDescribing("Z d.jpg.xmp")}, {"d.xmp", xmpDescribing("Z d.xmp")}}, {"Z d.xmp", "Z d.xmp"}},
+        {"e", "", "Komentář", {}, {{"e.txt", "Před komentářem\nv textu\n"}}, {"Před komentářem<br>v textu", ""}},
+        {"f", "", "Komentář", {}, {{"f.txt", big}}, {"Komentář", ""}},
+        {"g", "", "", {xmpSegment(xmpDescribing("&lt;b&gt;Tom &amp; Jerry&lt;/b&gt;"))}, {{"g.jpg.xmp", "<broken"}},
+         {"&lt;b&gt;Tom &amp; Jerry&lt;/b&gt;", "&lt;b&gt;Tom &amp; Jerry&lt;/b&gt;"}},
+        {"h", "Popis", "", {iptcSegment("Caf\xE9 \x80")}, {}, {"Café €", "Popis"}},
+        {"i", "Popis s \xE8", "", {}, {}, {"Popis s č", "Popis s č"}}, // windows-1250
+        {"j", filler, "", {xmpSegment(xmpDescribing("Uvnitř"))}, {{"j.xmp", xmpDescribing("x-default")}},
+         {"Uvnitř", "Uvnitř"}},
+        // clang-format on
+    };
+    for (const auto& p : photos) {
+        TiffBlockBuilder exif(p.name < "f" ? ByteOrder::Intel : ByteOrder::Motorola);
+        exif.text(Directory::Ifd0, 270, p.description).text(Directory::Ifd0, 271, "OLYMPUS");
+        if (!p.comment.empty())
+            exif.undefined(Directory::Exif, 37510, userCommentBytes("", p.comment));
+        std::vector<std::string> segments{exifSegment(exif.build())};
+        segments.insert(segments.end(), p.segments.begin(), p.segments.end());
+        writeFileBytes(input + p.name + ".jpg", realJpegFile(segments));
+        for (const auto& [name, bytes] : p.sidecars)
+            writeFileBytes(input + name, bytes);
+    }
+    for (const int order : {0, 1, 2}) {
+        const char* sources[] = {"txt,exif,xmp,iptc,description", "description,iptc,xmp", ""};
+        const auto result = runCli({"build", input, output, "--caption-sources", sources[order]});
+        EXPECT_EQ(result.exitCode, 0) << result.output;
+        EXPECT_EQ(result.has("Varování: " + input + "f.txt: over 1 MB, not read for a caption\n"),
+                  order == 0);
+        EXPECT_EQ(result.has("Varování: " + input + "g.jpg.xmp: XMP not read, line 1: "),
+                  order < 2);
+        const std::string page = cp1250ToUtf8(readFileBytes(output + "index.html"));
+        for (const auto& p : photos) {
+            std::smatch match;
+            const std::regex line("loadPic\\('" + p.name + ".jpg'( , \\d+){4} , '(.*)'\\);");
+            ASSERT_TRUE(std::regex_search(page, match, line)) << p.name;
+            EXPECT_EQ(match[2], order < 2 ? p.captions[order] : "") << p.name << " " << order;
+        }
+    }
 }

@@ -74,12 +74,14 @@ TEST(ExifReader, ReadsEveryFieldFromEitherByteOrder) {
         {f(B(MM).text(kIfd0, 270, "Sunset \r\n").text(kIfd0, 271, "Olympus").text(kIfd0, 271, "Canon")
                .text(kIfd0, 36867, "in IFD0").text(kExif, 271, "in EXIF")),
          "ImageDescription=Sunset|Make=Canon"},
-        // Coded values keep 8 bits of a SHORT, BYTE or LONG; rationals never divide by zero.
-        {f(B(MM).rawEntry(kIfd0, 274, kShort, 1, 0x01060000)),
+        // The orientation is read whole, and one outside 1 to 8 leaves the photo as stored;
+        // other coded values keep 8 bits of a SHORT, BYTE or LONG; rationals never divide by zero.
+        {f(B(MM).rawEntry(kIfd0, 274, kShort, 1, 0x00060000)),
          "Orientation=6|OrientationText=Rotated 90 right"},
-        {f(B(II).rawEntry(kIfd0, 274, kShort, 1, 0x0108)), "Orientation=8|OrientationText=Rotated 90 left"},
+        {f(B(MM).rawEntry(kIfd0, 274, kShort, 1, 0x01060000)), "Orientation=1|OrientationText=Unknown"},
+        {f(B(II).rawEntry(kIfd0, 274, kShort, 1, 0x00090008)), "Orientation=8|OrientationText=Rotated 90 left"},
         {f(B(MM).rawEntry(kIfd0, 274, kByte, 1, 0x03000000)), "Orientation=3|OrientationText=Rotated 180"},
-        {f(B(II).rawEntry(kIfd0, 274, kLong, 1, 0x106)), "Orientation=6|OrientationText=Rotated 90 right"},
+        {f(B(II).rawEntry(kIfd0, 274, kLong, 1, 0x106)), "Orientation=1|OrientationText=Unknown"},
         {f(B(II).rawEntry(kExif, 37385, kLong, 1, 257)), "Flash=1|FlashText=No Flash"},
         {f(B(MM).rawEntry(kExif, 34855, kShort, 1, 0x0C800000)), "ISOSpeed=3200"},
         {f(B().rational(kExif, 33437, 5, 0).rational(kExif, 37377, 7, 0)),
