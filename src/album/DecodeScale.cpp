@@ -21,7 +21,7 @@ long long scaledSide(int side, int eighths) {
 
 } // namespace
 
-int decodeScale(int width, int height, const PictureSizes& sizes) {
+int smallestDecodeScale(int width, int height, const PictureSizes& sizes) {
     const long long minWidth =
         2LL * std::max({sizes.photo.width, sizes.thumbnail.width, sizes.preview.width});
     const long long minHeight =
@@ -30,8 +30,12 @@ int decodeScale(int width, int height, const PictureSizes& sizes) {
     while (smallest < 8 &&
            (scaledSide(width, smallest) < minWidth || scaledSide(height, smallest) < minHeight))
         ++smallest;
-    int cheapest = 8; // every larger scale is good enough too
-    for (int eighths = smallest; eighths < 8; ++eighths)
+    return smallest;
+}
+
+int decodeScale(int width, int height, const PictureSizes& sizes) {
+    int cheapest = 8; // every larger scale than the smallest is good enough too
+    for (int eighths = smallestDecodeScale(width, height, sizes); eighths < 8; ++eighths)
         if (kRelativeCost[eighths] < kRelativeCost[cheapest])
             cheapest = eighths;
     return cheapest;

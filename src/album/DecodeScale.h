@@ -11,5 +11,7 @@ namespace vistarel {
 // costs least to decode and draw from (the smallest, but 8/8 rather than 6/8 or 7/8).
 // 8, full size, when no smaller scale will do (large pictures, or enlarging).
 int decodeScale(int width, int height, const PictureSizes& sizes);
+// The smallest of those scales, whatever it costs.
+int smallestDecodeScale(int width, int height, const PictureSizes& sizes);
 
 } // namespace vistarel
