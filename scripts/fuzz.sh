@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes with libFuzzer for the given number of seconds per target (default 20): the EXIF
 # reader, and a photo's way from its bytes to its three pictures as a build makes them. The
-# EXIF reader starts from seeds the test fixtures generate, the pictures from the demo photos
-# and from photos ImageMagick makes. Fails on a crash, a leak, a broken promise of the reader,
+# EXIF reader starts from camera-like blocks exiftool writes, the pictures from the demo
+# photos and from photos ImageMagick makes. Fails on a crash, a leak, a broken promise of the reader,
 # an input that takes longer than 5 seconds or one that needs more than 1 GB.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +11,20 @@ build=build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVISTAREL_CORE_ONLY=ON -DVISTAREL_FUZZ=ON -DVISTAREL_TESTS=ON >/dev/null
-cmake --build "$build" --target fuzz_exif make_exif_seeds fuzz_pictures make-demo-photos
+cmake --build "$build" --target fuzz_exif fuzz_pictures make-demo-photos
+
+# Tiny photos with what cameras write, in either byte order, one after a JFIF segment, a
+# colour profile and an XMP packet.
+make_exif_seeds() {
+    local tags=(-Make=Canon -Model=EOS -Orientation#=6 -ExposureTime=0.008 -FNumber=5.6 -ISO=400
+        -ShutterSpeedValue=0.01 -Flash#=25 -CreateDate="2021:05:06 07:08:10" -UserComment=B)
+    convert -size 8x8 xc:red -quality 50 "$1/intel.jpg"
+    exiftool -q -overwrite_original -ExifByteOrder=II "${tags[@]}" "$1/intel.jpg"
+    convert -size 8x8 xc:red -quality 50 \
+        -profile /usr/share/color/icc/colord/AdobeRGB1998.icc "$1/motorola.jpg"
+    exiftool -q -overwrite_original -ExifByteOrder=MM -XMP:Title=T "${tags[@]}" \
+        -UserComment="Žluťoučký kůň" "$1/motorola.jpg"
+}
 
 # The demo photos, small (EXIF dates and captions in both encodings); photos of the colour
 # spaces the decoder converts, baseline and progressive, with and without a profile, turned;
@@ -35,7 +48,7 @@ for target in exif pictures; do
     corpus="$build/$target-corpus"
     rm -rf "$seeds"
     mkdir -p "$seeds" "$corpus"
-    if [ "$target" = exif ]; then "$build/make_exif_seeds" "$seeds"; else make_picture_seeds "$seeds"; fi
+    "make_${target}_seeds" "$seeds"
     (cd "$build" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "./fuzz_$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=1024 \
         -print_final_stats=1 "$target-corpus" "$target-seeds")

@@ -55,13 +55,19 @@ void computeLinear(int source, int target, AxisWeights& axis) {
 using Floats4 = float __attribute__((vector_size(16)));
 using Ints4 = std::int32_t __attribute__((vector_size(16)));
 
-// sum = (Start ? 0 : sum) + weight * row, over n samples.
-template <bool Start>
+// sum = weight * row, and sum += weight * row, over n samples.
+[[gnu::target_clones("avx2", "default")]] void setWeightedRow(float* __restrict sum,
+                                                              const std::uint8_t* __restrict row,
+                                                              float weight, std::size_t n) {
+    for (std::size_t k = 0; k < n; ++k)
+        sum[k] = weight * static_cast<float>(row[k]);
+}
+
 [[gnu::target_clones("avx2", "default")]] void addWeightedRow(float* __restrict sum,
                                                               const std::uint8_t* __restrict row,
                                                               float weight, std::size_t n) {
     for (std::size_t k = 0; k < n; ++k)
-        sum[k] = (Start ? 0.0f : sum[k]) + weight * static_cast<float>(row[k]);
+        sum[k] += weight * static_cast<float>(row[k]);
 }
 
 // Two target pixels at once from `taps` source pixels each of the summed row: R, G, B of
@@ -149,9 +155,9 @@ void Resampler::accumulateRows(const Raster& source, int targetRow) {
     const auto n = static_cast<std::size_t>(source.width) * 3;
     const int begin = rows_.offset[targetRow], end = rows_.offset[targetRow + 1];
     const int firstRow = rows_.first[targetRow] - begin;
-    addWeightedRow<true>(summedRow_.data(), source.row(firstRow + begin), rowWeights_[begin], n);
+    setWeightedRow(summedRow_.data(), source.row(firstRow + begin), rowWeights_[begin], n);
     for (int i = begin + 1; i < end; ++i)
-        addWeightedRow<false>(summedRow_.data(), source.row(firstRow + i), rowWeights_[i], n);
+        addWeightedRow(summedRow_.data(), source.row(firstRow + i), rowWeights_[i], n);
 }
 
 void Resampler::filterRow(std::uint8_t* targetRow, int targetWidth) const {
