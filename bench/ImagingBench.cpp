@@ -1,12 +1,14 @@
 // Times the per-photo work of a build and compares it with a plain full-size
 // decode by djpeg of the same file, measured in the same run.
 //
-//   imaging_bench [--repeat N] [--no-djpeg] FOLDER-OR-FILE...
+//   imaging_bench [--repeat N] [--at-least M] [--no-djpeg] FOLDER-OR-FILE...
 //
 // Run it on one core (taskset -c 1) for single-thread figures. Times are CPU times (ours
 // of this process, djpeg's of the child, user + system), the best of the repeats, so
 // other load on the machine disturbs them little. Peak memory is reported against the
-// largest decoded picture.
+// largest decoded picture. --at-least M decodes every photo at the smallest scale that keeps
+// its pictures twice smaller but no smaller than M/8, whatever that costs: run it for each M
+// to see what each scale costs (the build's table in DecodeScale.cpp comes from that).
 
 #include "album/DecodeScale.h"
 #include "album/ImageScaling.h"
@@ -71,7 +73,8 @@ double runDjpeg(const std::string& path) {
 // keep the preview's bytes.
 class Pipeline {
 public:
-    explicit Pipeline(std::string outputFolder) : output_(std::move(outputFolder)) {
+    Pipeline(std::string outputFolder, int atLeast)
+        : output_(std::move(outputFolder)), atLeast_(atLeast) {
         state_.photoSize = 800;
         state_.thumbSize = 100;
         state_.previewWidth = 315;
@@ -83,7 +86,9 @@ public:
         DecodeOptions options;
         options.chooseScale = [&](int width, int height) {
             sizes_ = pictureSizes(width, height, state_);
-            return decodeScale(width, height, sizes_);
+            if (atLeast_ == 0)
+                return decodeScale(width, height, sizes_);
+            return std::max(atLeast_, smallestDecodeScale(width, height, sizes_));
         };
         source_.loadFromFile(path, options);
         timing.decode = std::min(timing.decode, millisecondsSince(start));
@@ -101,6 +106,7 @@ public:
 
 private:
     std::string output_;
+    int atLeast_;
     AlbumState state_;
     JpegImage source_;
     PictureSizes sizes_;
@@ -132,12 +138,15 @@ long peakResidentKilobytes() {
 
 int main(int argc, char** argv) {
     int repeat = 3;
+    int atLeast = 0; // the build's choice
     bool djpeg = true;
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
         if (argument == "--repeat" && i + 1 < argc)
             repeat = std::max(1, std::atoi(argv[++i]));
+        else if (argument == "--at-least" && i + 1 < argc)
+            atLeast = std::atoi(argv[++i]);
         else if (argument == "--no-djpeg")
             djpeg = false;
         else
@@ -145,13 +154,14 @@ int main(int argc, char** argv) {
     }
     std::vector<std::string> photos = collectPhotos(arguments);
     if (photos.empty()) {
-        std::fprintf(stderr, "usage: imaging_bench [--repeat N] [--no-djpeg] FOLDER-OR-FILE...\n");
+        std::fprintf(stderr, "usage: imaging_bench [--repeat N] [--at-least M] [--no-djpeg] "
+                             "FOLDER-OR-FILE...\n");
         return 2;
     }
     std::string output = std::filesystem::temp_directory_path().string() + "/imaging-bench-" +
                          std::to_string(getpid()) + "/";
     std::filesystem::create_directories(output);
-    Pipeline pipeline(output);
+    Pipeline pipeline(output, atLeast);
 
     std::printf("%-24s %6s %8s %8s %8s %8s %8s %6s\n", "photo", "MP", "decode", "render", "encodes",
                 "total", "djpeg", "ratio");

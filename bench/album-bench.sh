@@ -9,6 +9,9 @@
 # the full-size photos. --small also builds 2,000 photos of 320x240 and reports the peak
 # memory of that build. --profiles also builds, in every round, a copy of the photos that
 # all embed an Adobe RGB profile (the same pixels), to show what converting colours costs.
+# When they are installed, the peers make the same three pictures in the same rounds on one
+# core: Pillow with shrink-on-load (bench/pillow-album.py) and vipsthumbnail, once per
+# picture, on one thread. The ratios count; the machine's other load moves the seconds.
 set -euo pipefail
 rounds=3 small= profiles=
 while [[ ${1:-} == --* ]]; do
@@ -42,6 +45,19 @@ if [[ -n $profiles ]]; then
         "-icc_profile<=/usr/share/color/icc/colord/AdobeRGB1998.icc" "$work/icc"
 fi
 
+pillow=
+for python in python3 /usr/bin/python3; do
+    if "$python" -c 'import PIL' 2>/dev/null; then pillow=$python; break; fi
+done
+vips=$(command -v vipsthumbnail || true)
+bench_dir=$(dirname "$0")
+run_vips() { # photo dir, out dir: the three pictures, one vipsthumbnail run each
+    vipsthumbnail "$1"/*.[jJ][pP][gG] -s 800 -o "$2/%s.jpg[Q=80]" &&
+        vipsthumbnail "$1"/*.[jJ][pP][gG] -s 100 -o "$2/sm_%s.jpg[Q=60]" &&
+        vipsthumbnail "$1"/*.[jJ][pP][gG] -s 315x186 -o "$2/preview_%s.jpg[Q=80]"
+}
+export -f run_vips
+
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 declare -A wall cpu rss
 keep() { # name wall cpu rss: the best time, the largest memory
@@ -55,6 +71,11 @@ for ((round = 0; round < rounds; ++round)); do
     rm -rf "$work/one" "$work/all" && mkdir "$work/one" "$work/all"
     keep one $(measure taskset -c 1 "$cli" build "$photos" "$work/one" --yes)
     keep all $(measure "$cli" build "$photos" "$work/all" --yes)
+    rm -rf "$work/peer" && mkdir "$work/peer"
+    [[ -z $pillow ]] ||
+        keep pillow $(measure taskset -c 1 "$pillow" "$bench_dir/pillow-album.py" "$photos" "$work/peer")
+    [[ -z $vips ]] ||
+        keep vips $(measure taskset -c 1 env VIPS_CONCURRENCY=1 bash -c 'run_vips "$@"' _ "$photos" "$work/peer")
     if [[ -n $profiles ]]; then
         rm -rf "$work/icc-out" && mkdir "$work/icc-out"
         keep icc $(measure taskset -c 1 "$cli" build "$work/icc" "$work/icc-out" --yes)
@@ -62,16 +83,20 @@ for ((round = 0; round < rounds; ++round)); do
 done
 
 echo "load average before the runs: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-28s %8s %8s %8s %10s %9s\n' "" "time s" "x djpeg" "CPU s" "peak MiB" "photos/s"
+printf '%-34s %8s %8s %8s %8s %10s %9s\n' "" "time s" "x djpeg" "CPU s" "x djpeg" "peak MiB" \
+    "photos/s"
 row() {
     awk -v name="$1" -v w="${wall[$2]}" -v d="${wall[djpeg]}" -v c="${cpu[$2]}" \
-        -v r="${rss[$2]}" -v n="${#files[@]}" 'BEGIN {
-        printf "%-28s %8.2f %8.2f %8.2f %10.1f %9.1f\n", name, w, w / d, c, r / 1024, n / w }'
+        -v dc="${cpu[djpeg]}" -v r="${rss[$2]}" -v n="${#files[@]}" 'BEGIN {
+        printf "%-34s %8.2f %8.2f %8.2f %8.2f %10.1f %9.1f\n", name, w, w / d, c, c / dc,
+            r / 1024, n / w }'
 }
 row "djpeg full decode, 1 core" djpeg
 row "build, 1 core" one
 row "build, all cores ($(nproc))" all
 [[ -z $profiles ]] || row "build, 1 core, Adobe RGB" icc
+[[ -z $pillow ]] || row "Pillow, shrink-on-load, 1 core" pillow
+[[ -z $vips ]] || row "vipsthumbnail x3, 1 thread" vips
 "$build/album_quality" "$photos" "$work/all"
 
 if [[ -n $small ]]; then

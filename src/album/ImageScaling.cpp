@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vistarel {
 
@@ -77,6 +78,13 @@ PictureSizes exchangedSides(const PictureSizes& sizes) {
     return {exchanged(sizes.photo), exchanged(sizes.thumbnail), exchanged(sizes.preview)};
 }
 
+// A picture at most half the album photo's size each way is drawn from the album photo: each
+// of its pixels still averages two or more of the photo's, and the decoded photo, many times
+// larger, is swept once instead of three times.
+bool fromAlbumPhoto(const Raster& picture, const Raster& photo) {
+    return 2 * picture.width <= photo.width && 2 * picture.height <= photo.height;
+}
+
 void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
                   ScaledPictures& pictures, bool withPreview) {
     if (source.pixels.empty())
@@ -85,10 +93,14 @@ void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSi
     pictures.thumbnail.resize(sizes.thumbnail.width, sizes.thumbnail.height);
     if (withPreview)
         pictures.preview.resize(sizes.preview.width, sizes.preview.height);
-    const Resampler::Job jobs[] = {{pictures.resamplers[0], pictures.photo},
-                                   {pictures.resamplers[1], pictures.thumbnail},
-                                   {pictures.resamplers[2], pictures.preview}};
-    Resampler::resampleTogether(source, std::span(jobs, withPreview ? 3 : 2), scale);
+    std::vector<Resampler::Job> fromSource{{pictures.resamplers[0], pictures.photo}}, fromPhoto;
+    for (int k = 1; k < (withPreview ? 3 : 2); ++k) {
+        Raster& picture = k == 1 ? pictures.thumbnail : pictures.preview;
+        (fromAlbumPhoto(picture, pictures.photo) ? fromPhoto : fromSource)
+            .push_back({pictures.resamplers[k], picture});
+    }
+    Resampler::resampleTogether(source, fromSource, scale);
+    Resampler::resampleTogether(pictures.photo, fromPhoto);
 }
 
 void recordScaledSizes(const PictureSizes& sizes, PhotoRecord& record) {

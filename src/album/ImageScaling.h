@@ -40,8 +40,10 @@ struct ScaledPictures {
 };
 
 // Draws the decoded photo (at full size, or decoded at the given scale) into pictures of the
-// given sizes (area average when shrinking, linear when enlarging), all in one sweep down
-// the decoded photo; the preview only when withPreview.
+// given sizes (area average when shrinking, linear when enlarging); the preview only when
+// withPreview. The album photo is drawn from the decoded photo; the thumbnail and the
+// preview from the album photo when it is at least twice their size, else with it in one
+// sweep down the decoded photo.
 void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
                   ScaledPictures& pictures, bool withPreview = true);
 

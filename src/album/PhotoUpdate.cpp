@@ -17,14 +17,15 @@ constexpr std::size_t kHeadBytes = 256 * 1024;
 
 } // namespace
 
+// Both sizes shape both files: together they choose the scale the photo is decoded at, and
+// the thumbnail is drawn from the album photo when that is twice its size.
 PictureSettings pictureSettings(const AlbumState& state, const AlbumSettings& settings) {
-    const std::string made = std::string("vistarel ") + kProgramVersion + ", " +
-                             imagingLibraries() + ", upright " +
-                             (settings.turnUpright ? "yes" : "no") + ", ";
-    return {made + "photo " + std::to_string(state.photoSize) + " quality " +
-                std::to_string(settings.photoQuality),
-            made + "thumbnail " + std::to_string(state.thumbSize) + " quality " +
-                std::to_string(settings.thumbQuality)};
+    const std::string made =
+        std::string("vistarel ") + kProgramVersion + ", " + imagingLibraries() + ", upright " +
+        (settings.turnUpright ? "yes" : "no") + ", photo " + std::to_string(state.photoSize) +
+        ", thumbnail " + std::to_string(state.thumbSize) + ", quality ";
+    return {made + std::to_string(settings.photoQuality),
+            made + std::to_string(settings.thumbQuality)};
 }
 
 bool stillRecorded(RecordedFile& recorded, const std::string& path, FileBytes& scratch) {

@@ -19,6 +19,8 @@ struct SrgbConversion::Handle {
 
 namespace {
 
+constexpr std::size_t kMostKeptProfileBytes = std::size_t{16} << 20;
+
 struct ProfileCloser {
     void operator()(void* profile) const { cmsCloseProfile(profile); }
 };
@@ -98,7 +100,12 @@ std::shared_ptr<const SrgbConversion> ColourProfiles::toSrgb(const std::string& 
     if (const auto found = made_.find(key); found != made_.end())
         return found->second;
     auto conversion = makeConversion(profile, space);
-    made_.emplace(std::move(key), conversion);
+    // Photos that each bring a profile of their own would otherwise keep them all, and a
+    // profile can be megabytes.
+    if (keptBytes_ + profile.size() <= kMostKeptProfileBytes) {
+        keptBytes_ += profile.size();
+        made_.emplace(std::move(key), conversion);
+    }
     return conversion;
 }
 

@@ -31,7 +31,8 @@ private:
     std::shared_ptr<Handle> handle_;
 };
 
-// Conversions made once per distinct profile and shared by every photo that embeds it.
+// Conversions made once per distinct profile and shared by every photo that embeds it (as
+// long as the profiles kept add up to a few megabytes; later ones are made per photo).
 class ColourProfiles {
 public:
     // The conversion for a photo's profile bytes, or null when its pixels are used as they
@@ -43,6 +44,7 @@ public:
 private:
     std::mutex mutex_;
     std::map<std::pair<std::string, DecodedSpace>, std::shared_ptr<const SrgbConversion>> made_;
+    std::size_t keptBytes_ = 0; // of the profiles in made_
 };
 
 } // namespace vistarel

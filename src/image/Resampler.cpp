@@ -1,26 +1,16 @@
 #include "image/Resampler.h"
 
-#include "common/Error.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <numeric>
 
 namespace vistarel {
 
 namespace {
 
-// Every weight fits 16 bits: area weights are at most the target length, which is
-// below the source length; from a source decoded at a smaller scale at most 8 times the
-// target length, which is then held below this.
-constexpr int kMaxRowsFromScaled = 8191;
 constexpr std::uint32_t kLinearUnit = 1u << 15;
-// 255 times this many rows still fits the 16-bit row sums.
-constexpr int kMaxRowsPerSum = 257;
-// Keeps 255 x unit (at most 255 x 65535, or 255 x 65535 x 8 for a scaled source, the
-// photo being at most 65535 rows high) within the 32-bit accumulator.
-constexpr int kMaxSourceRows = 65535;
 
 // Target pixel t spans [t*targetPixel, (t+1)*targetPixel) and source pixel s spans
 // [s*sourcePixel, (s+1)*sourcePixel) in common units (for a source at full size,
@@ -59,63 +49,62 @@ void computeLinear(int source, int target, AxisWeights& axis) {
     }
 }
 
-// The loops below work in blocks of 16 so that the compiler vectorises them at -O2.
-// Weights fit 16 bits, so the products are 16 x 16 -> 32-bit multiplies.
-template <bool Start>
-void addRow(std::uint16_t* __restrict sum, const std::uint8_t* __restrict row, std::size_t n) {
-    std::size_t k = 0;
-    for (; k + 16 <= n; k += 16)
-        for (std::size_t j = 0; j < 16; ++j)
-            sum[k + j] = static_cast<std::uint16_t>((Start ? 0 : sum[k + j]) + row[k + j]);
-    for (; k < n; ++k)
-        sum[k] = static_cast<std::uint16_t>((Start ? 0 : sum[k]) + row[k]);
+// The hot loops below are built twice, for AVX2 and for any x86-64, and the program picks
+// the one the CPU runs; they are vectorised whole (see CMakeLists.txt) and have neither
+// divisions nor branches inside.
+using Floats4 = float __attribute__((vector_size(16)));
+using Ints4 = std::int32_t __attribute__((vector_size(16)));
+
+// sum = weight * row, and sum += weight * row, over n samples.
+[[gnu::target_clones("avx2", "default")]] void setWeightedRow(float* __restrict sum,
+                                                              const std::uint8_t* __restrict row,
+                                                              float weight, std::size_t n) {
+    for (std::size_t k = 0; k < n; ++k)
+        sum[k] = weight * static_cast<float>(row[k]);
 }
 
-// Two rows at a time halve the traffic through the sums.
-void addTwoRows(std::uint16_t* __restrict sum, const std::uint8_t* __restrict a,
-                const std::uint8_t* __restrict b, std::size_t n) {
-    std::size_t k = 0;
-    for (; k + 16 <= n; k += 16)
-        for (std::size_t j = 0; j < 16; ++j)
-            sum[k + j] = static_cast<std::uint16_t>(sum[k + j] + a[k + j] + b[k + j]);
-    for (; k < n; ++k)
-        sum[k] = static_cast<std::uint16_t>(sum[k] + a[k] + b[k]);
+[[gnu::target_clones("avx2", "default")]] void addWeightedRow(float* __restrict sum,
+                                                              const std::uint8_t* __restrict row,
+                                                              float weight, std::size_t n) {
+    for (std::size_t k = 0; k < n; ++k)
+        sum[k] += weight * static_cast<float>(row[k]);
 }
 
-template <bool Start, class Sample>
-void addWeighted(std::uint32_t* __restrict acc, const Sample* __restrict row, std::uint16_t weight,
-                 std::size_t n) {
-    std::size_t k = 0;
-    for (; k + 16 <= n; k += 16)
-        for (std::size_t j = 0; j < 16; ++j)
-            acc[k + j] = (Start ? 0 : acc[k + j]) +
-                         std::uint32_t{weight} * static_cast<std::uint16_t>(row[k + j]);
-    for (; k < n; ++k)
-        acc[k] = (Start ? 0 : acc[k]) + std::uint32_t{weight} * static_cast<std::uint16_t>(row[k]);
+// Two target pixels at once from `taps` source pixels each of the summed row: R, G, B of
+// each and the R after it, which is carried along unused (the row has a sample of room at
+// its end). Weights come eight to a tap: the first pixel's weight four times, then the
+// second's. A weighted average of bytes, the result needs no clamping to 0-255.
+using Floats8 = float __attribute__((vector_size(32)));
+using Ints8 = std::int32_t __attribute__((vector_size(32)));
+using Bytes32 = std::uint8_t __attribute__((vector_size(32)));
+using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
+
+inline Bytes8 pixelPair(const float* first, const float* second, const float* weights, int taps) {
+    Floats8 total{};
+    for (int k = 0; k < taps; ++k, first += 3, second += 3, weights += 8) {
+        Floats4 a, b;
+        std::memcpy(&a, first, sizeof a);
+        std::memcpy(&b, second, sizeof b);
+        Floats8 weight;
+        std::memcpy(&weight, weights, sizeof weight);
+        total += __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7) * weight;
+    }
+    const auto bytes = reinterpret_cast<Bytes32>(__builtin_convertvector(total + 0.5f, Ints8));
+    return __builtin_shufflevector(bytes, bytes, 0, 4, 8, 16, 20, 24, 0, 0);
 }
 
-template <class Sample>
-void addWeighted(bool start, std::uint32_t* acc, const Sample* row, std::uint16_t weight,
-                 std::size_t n) {
-    if (start)
-        addWeighted<true>(acc, row, weight, n);
-    else
-        addWeighted<false>(acc, row, weight, n);
-}
-
-// The accumulated row as floats, so the horizontal filter needs no conversions; the
-// sums stay below 2^31.
-void toFloat(float* __restrict out, const std::uint32_t* __restrict acc, std::size_t n) {
-    std::size_t k = 0;
-    for (; k + 16 <= n; k += 16)
-        for (std::size_t j = 0; j < 16; ++j)
-            out[k + j] = static_cast<float>(static_cast<std::int32_t>(acc[k + j]));
-    for (; k < n; ++k)
-        out[k] = static_cast<float>(static_cast<std::int32_t>(acc[k]));
-}
-
-std::uint8_t toByte(float value) {
-    return static_cast<std::uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f));
+[[gnu::target_clones("avx2", "default")]] void
+filterPixels(std::uint8_t* __restrict out, const float* __restrict row, const int* __restrict first,
+             const float* __restrict weights, int taps, int width) {
+    int t = 0;
+    for (; t + 1 < width; t += 2, out += 6, weights += 8 * taps) {
+        const Bytes8 pair = pixelPair(row + first[t], row + first[t + 1], weights, taps);
+        std::memcpy(out, &pair, 6);
+    }
+    if (t < width) { // the second of the last pair is a copy of the first
+        const Bytes8 pair = pixelPair(row + first[t], row + first[t], weights, taps);
+        std::memcpy(out, &pair, 3);
+    }
 }
 
 } // namespace
@@ -138,61 +127,42 @@ void AxisWeights::compute(int sourceLength, int targetLength, int photoLength, i
 }
 
 void Resampler::prepare(const Raster& source, const Raster& target, const PhotoScale& scale) {
-    if (source.height > kMaxSourceRows ||
-        (scale.eighths != 8 && target.height > kMaxRowsFromScaled))
-        throw Error("Picture is too tall to resample");
     columns_.compute(source.width, target.width, scale.photoWidth, scale.eighths);
     rows_.compute(source.height, target.height, scale.photoHeight, scale.eighths);
-    const double normalise = 1.0 / (static_cast<double>(columns_.unit) * rows_.unit);
-    columnWeights_.resize(columns_.weights.size());
-    for (std::size_t i = 0; i < columns_.weights.size(); ++i)
-        columnWeights_[i] = static_cast<float>(columns_.weights[i] * normalise);
-    accumulator_.resize(static_cast<std::size_t>(source.width) * 3);
-    rowSum_.resize(accumulator_.size());
-    floatRow_.resize(accumulator_.size());
+    rowWeights_.resize(rows_.weights.size());
+    for (std::size_t i = 0; i < rows_.weights.size(); ++i)
+        rowWeights_[i] = static_cast<float>(static_cast<double>(rows_.weights[i]) / rows_.unit);
+    // Every target pixel gets as many taps as the widest; the ones it lacks weigh nothing.
+    taps_ = 1;
+    for (int t = 0; t < target.width; ++t)
+        taps_ = std::max(taps_, columns_.offset[t + 1] - columns_.offset[t]);
+    const auto pairs = static_cast<std::size_t>(target.width + 1) / 2;
+    columnFirst_.resize(2 * pairs);
+    columnWeights_.assign(pairs * taps_ * 8, 0.0f);
+    for (int t = 0; t < target.width; ++t) {
+        columnFirst_[t] = columns_.first[t] * 3;
+        float* weights = columnWeights_.data() + t / 2 * taps_ * 8 + t % 2 * 4;
+        for (int i = columns_.offset[t]; i < columns_.offset[t + 1]; ++i)
+            std::fill_n(
+                weights + (i - columns_.offset[t]) * 8, 4,
+                static_cast<float>(static_cast<double>(columns_.weights[i]) / columns_.unit));
+    }
+    // Room for the padded taps past the last pixel and for the carried sample, all zero.
+    summedRow_.assign(static_cast<std::size_t>(source.width + taps_) * 3 + 8, 0.0f);
 }
 
 void Resampler::accumulateRows(const Raster& source, int targetRow) {
-    const std::size_t n = accumulator_.size();
+    const auto n = static_cast<std::size_t>(source.width) * 3;
     const int begin = rows_.offset[targetRow], end = rows_.offset[targetRow + 1];
     const int firstRow = rows_.first[targetRow] - begin;
-    for (int i = begin; i < end;) {
-        const auto weight = static_cast<std::uint16_t>(rows_.weights[i]);
-        int next = i + 1;
-        while (next < end && next - i < kMaxRowsPerSum && rows_.weights[next] == weight)
-            ++next;
-        if (next - i == 1) {
-            addWeighted(i == begin, accumulator_.data(), source.row(firstRow + i), weight, n);
-        } else {
-            addRow<true>(rowSum_.data(), source.row(firstRow + i), n);
-            int k = i + 1;
-            for (; k + 1 < next; k += 2)
-                addTwoRows(rowSum_.data(), source.row(firstRow + k), source.row(firstRow + k + 1),
-                           n);
-            if (k < next)
-                addRow<false>(rowSum_.data(), source.row(firstRow + k), n);
-            addWeighted(i == begin, accumulator_.data(), rowSum_.data(), weight, n);
-        }
-        i = next;
-    }
-    toFloat(floatRow_.data(), accumulator_.data(), n);
+    setWeightedRow(summedRow_.data(), source.row(firstRow + begin), rowWeights_[begin], n);
+    for (int i = begin + 1; i < end; ++i)
+        addWeightedRow(summedRow_.data(), source.row(firstRow + i), rowWeights_[i], n);
 }
 
 void Resampler::filterRow(std::uint8_t* targetRow, int targetWidth) const {
-    for (int t = 0; t < targetWidth; ++t, targetRow += 3) {
-        const float* src = floatRow_.data() + static_cast<std::size_t>(columns_.first[t]) * 3;
-        const float* weight = columnWeights_.data() + columns_.offset[t];
-        const float* weightEnd = columnWeights_.data() + columns_.offset[t + 1];
-        float r = 0, g = 0, b = 0;
-        for (; weight != weightEnd; ++weight, src += 3) {
-            r += *weight * src[0];
-            g += *weight * src[1];
-            b += *weight * src[2];
-        }
-        targetRow[0] = toByte(r);
-        targetRow[1] = toByte(g);
-        targetRow[2] = toByte(b);
-    }
+    filterPixels(targetRow, summedRow_.data(), columnFirst_.data(), columnWeights_.data(), taps_,
+                 targetWidth);
 }
 
 void Resampler::resample(const Raster& source, Raster& target, const PhotoScale& scale) {

@@ -26,14 +26,12 @@ struct AxisWeights {
 };
 
 // Draws a picture at another size, separably: for each target row the covered source
-// rows are summed at full width (rows of equal weight are added before they are
-// weighted), then that row is filtered horizontally. The source is only read; the
-// buffers are kept for the next call.
+// rows are summed, weighted, at full width, then that row is filtered horizontally, in
+// single-precision floats. The source is only read; the buffers are kept for the next call.
 class Resampler {
 public:
-    // Fills target (already sized) from source; both must be non-empty and the source at
-    // most 65535 rows high. A source decoded at a smaller scale than 8/8 must be at least
-    // as large as the target, which must be at most 8191 rows high.
+    // Fills target (already sized) from source; both must be non-empty. A source decoded at
+    // a smaller scale than 8/8 must be at least as large as the target.
     void resample(const Raster& source, Raster& target, const PhotoScale& scale = {});
 
     // Fills several targets from one source in a single sweep down it: the target rows
@@ -57,10 +55,11 @@ private:
 
     AxisWeights columns_;
     AxisWeights rows_;
-    std::vector<float> columnWeights_;       // scaled by both units
-    std::vector<std::uint32_t> accumulator_; // one source row wide, 3 channels
-    std::vector<std::uint16_t> rowSum_;      // rows of equal weight, added up
-    std::vector<float> floatRow_;            // the accumulator, converted
+    std::vector<float> rowWeights_;    // rows_.weights over its unit
+    int taps_ = 1;                     // source pixels per target pixel, padded
+    std::vector<int> columnFirst_;     // per target pixel: its first source sample
+    std::vector<float> columnWeights_; // per pair of target pixels, taps_ x 8 (see the .cpp)
+    std::vector<float> summedRow_;     // the weighted source rows of one target row
 };
 
 // Convenience: a temporary resampler.

@@ -205,6 +205,13 @@ TEST_F(AlbumBuild, RebuildsMakeExactlyWhatChangedAndEqualAFullBuild) {
             names.push_back(prefix + photo);
         return names;
     };
+    const auto everything = [&] {
+        auto names = all("");
+        for (const auto& thumbnail : all("sm_"))
+            names.push_back(thumbnail);
+        std::sort(names.begin(), names.end());
+        return names;
+    };
     const std::string record = output + AlbumRecord::kFileName;
     AlbumSettings& settings = window.settings;
     const struct {
@@ -242,16 +249,11 @@ TEST_F(AlbumBuild, RebuildsMakeExactlyWhatChangedAndEqualAFullBuild) {
          [] {
              return std::vector<std::string>{"p3.jpg", "sm_p3.jpg"};
          }},
-        {"the photo size", [&] { settings.photoSizeText = "200x150"; }, [&] { return all(""); }},
+        {"the photo quality", [&] { settings.photoQuality = 70; }, [&] { return all(""); }},
         {"the thumbnail quality", [&] { settings.thumbQuality = 50; }, [&] { return all("sm_"); }},
+        {"the photo size", [&] { settings.photoSizeText = "200x150"; }, everything},
         {"the record damaged", [&] { writeFileBytes(record, "vistarel-album 1\nphoto"); },
-         [&] {
-             auto names = all("");
-             for (const auto& thumbnail : all("sm_"))
-                 names.push_back(thumbnail);
-             std::sort(names.begin(), names.end());
-             return names;
-         }},
+         everything},
     };
     for (const auto& row : rows) {
         row.make();

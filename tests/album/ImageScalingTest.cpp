@@ -60,7 +60,7 @@ TEST(RenderScaled, SizesEachPictureByItsRule) {
     EXPECT_EQ(sizes(1, 10000), "1x800 1x100 1x186 ");
 }
 
-TEST(DecodeScale, TheSmallestThatIsTwiceTheLargestPicture) {
+TEST(DecodeScale, TheCheapestThatIsTwiceTheLargestPicture) {
     const struct {
         int width, height, eighths;
     } cases[] = {
@@ -69,6 +69,7 @@ TEST(DecodeScale, TheSmallestThatIsTwiceTheLargestPicture) {
         {3199, 2399, 4}, // libjpeg rounds 1599.5 up to 1600
         {3197, 2397, 5}, // 1598.5 rounds up to 1599 at 4/8, one short
         {8000, 1000, 2}, // a panorama: 800 x 100
+        {1920, 1280, 8}, // 7/8 would do, but costs more than 8/8 (6/8 too)
         {1600, 1200, 8}, // the album photo is half the photo
         {50, 40, 8},     // tiny, and enlarged to a 232 x 186 preview
     };
