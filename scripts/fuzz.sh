@@ -29,7 +29,7 @@ make_exif_seeds() {
 # The demo photos, small (EXIF dates and captions in both encodings); photos of the colour
 # spaces the decoder converts, baseline and progressive, with and without a profile, turned;
 # and the long, thin shapes the scaling rules have to bound.
-make_picture_seeds() {
+make_pictures_seeds() {
     "$build/make-demo-photos" "$1" 0.05
     convert rose: -quality 50 "$1/rgb.jpg"
     convert rose: -quality 50 -interlace Plane "$1/progressive.jpg"
