@@ -31,7 +31,16 @@ constexpr cmsUInt32Number kGreyInRgb = TYPE_GRAY_8 | EXTRA_SH(2);
 
 using PixelFormat = std::optional<cmsUInt32Number>;
 
-PixelFormat inputFormat(cmsColorSpaceSignature space, DecodedSpace decoded) {
+// The colour space the profile's header names, as the number it is: a damaged profile can
+// name one LittleCMS's enumeration lacks, which C++ may not hold in that type.
+std::uint32_t colourSpace(const std::string& profile) {
+    std::uint32_t space = 0;
+    for (int i = 16; i < 20; ++i) // the header is there: LittleCMS opened the profile
+        space = space << 8 | static_cast<unsigned char>(profile[static_cast<std::size_t>(i)]);
+    return space;
+}
+
+PixelFormat inputFormat(std::uint32_t space, DecodedSpace decoded) {
     if (decoded == DecodedSpace::Grey)
         return space == cmsSigGrayData ? PixelFormat(kGreyInRgb) : std::nullopt;
     if (decoded == DecodedSpace::Rgb)
@@ -66,7 +75,7 @@ std::shared_ptr<const SrgbConversion> makeConversion(const std::string& bytes,
     const ProfileHandle input(cmsOpenProfileFromMem(bytes.data(), cmsUInt32Number(bytes.size())));
     if (!input)
         return nullptr;
-    const auto format = inputFormat(cmsGetColorSpace(input.get()), decoded);
+    const auto format = inputFormat(colourSpace(bytes), decoded);
     if (!format)
         return nullptr;
     const ProfileHandle srgb(cmsCreate_sRGBProfile());

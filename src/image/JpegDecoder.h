@@ -20,7 +20,7 @@ struct DecodeLimits {
     // libjpeg's own memory (its whole-picture buffers for progressive and multi-scan files
     // grow with the stored size, whatever the scale); a photo needing more is refused.
     long libjpegBytes = 512L << 20;
-    // Encoders write about ten scans; a file with more is refused.
+    // Encoders write about ten scans; a file with more than this many is refused.
     int scans = 100;
 };
 

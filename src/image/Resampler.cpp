@@ -53,7 +53,6 @@ void computeLinear(int source, int target, AxisWeights& axis) {
 // the one the CPU runs; they are vectorised whole (see CMakeLists.txt) and have neither
 // divisions nor branches inside.
 using Floats4 = float __attribute__((vector_size(16)));
-using Ints4 = std::int32_t __attribute__((vector_size(16)));
 
 // sum = weight * row, and sum += weight * row, over n samples.
 [[gnu::target_clones("avx2", "default")]] void setWeightedRow(float* __restrict sum,
