@@ -22,10 +22,10 @@ long long scaledSide(int side, int eighths) {
 } // namespace
 
 int smallestDecodeScale(int width, int height, const PictureSizes& sizes) {
-    const long long minWidth =
-        2LL * std::max({sizes.photo.width, sizes.thumbnail.width, sizes.preview.width});
-    const long long minHeight =
-        2LL * std::max({sizes.photo.height, sizes.thumbnail.height, sizes.preview.height});
+    // Only the pictures the album keeps: the window's preview box, which depends on its
+    // font, must not change the album's bytes.
+    const long long minWidth = 2LL * std::max(sizes.photo.width, sizes.thumbnail.width);
+    const long long minHeight = 2LL * std::max(sizes.photo.height, sizes.thumbnail.height);
     int smallest = 1;
     while (smallest < 8 &&
            (scaledSide(width, smallest) < minWidth || scaledSide(height, smallest) < minHeight))

@@ -96,7 +96,11 @@ void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSi
     std::vector<Resampler::Job> fromSource{{pictures.resamplers[0], pictures.photo}}, fromPhoto;
     for (int k = 1; k < (withPreview ? 3 : 2); ++k) {
         Raster& picture = k == 1 ? pictures.thumbnail : pictures.preview;
-        (fromAlbumPhoto(picture, pictures.photo) ? fromPhoto : fromSource)
+        // The decode scale follows the saved pictures alone; a preview larger than the
+        // decoded photo is enlarged from the album photo.
+        const bool sourceLargeEnough = scale.eighths == 8 || (source.width >= picture.width &&
+                                                              source.height >= picture.height);
+        (fromAlbumPhoto(picture, pictures.photo) || !sourceLargeEnough ? fromPhoto : fromSource)
             .push_back({pictures.resamplers[k], picture});
     }
     Resampler::resampleTogether(source, fromSource, scale);
