@@ -106,18 +106,6 @@ TEST(CliArguments, UsageErrorsHelpAndVersion) {
     }
 }
 
-TEST_F(CliBuild, StylesListsTheShippedOnesOrSaysThereAreNone) {
-    const auto listed = runCli({"styles"});
-    EXPECT_EQ(listed.exitCode, 0);
-    EXPECT_EQ(listed.output, "klasicky.css\nkontrastni.css\nsvetly.css\nteply.css\ntmavy.css\n");
-    // A copy of the program with no css folder beside it.
-    const std::string alone = dir.subfolder("bin") + "vistarel-cli";
-    fs::copy_file(VISTAREL_CLI_PATH, alone);
-    const auto none = runCli({"styles"}, {.program = alone});
-    EXPECT_EQ(none.exitCode, 1);
-    EXPECT_EQ(none.output, "Info: Ve složce css nebyl nalezen žádný styl!\n");
-}
-
 TEST_F(CliBuild, WritesTheAlbumAndReportsEachPhoto) {
     writeDemoPhotos(input, 0.1);
     // Names with control characters (C0, C1 in UTF-8 and as a byte, DEL) that a terminal

@@ -8,15 +8,6 @@
 using namespace vistarel;
 using vistarel::testing::TempFolder;
 
-TEST(TextFiles, ReadEveryLineEndAndWriteCrLf) {
-    TempFolder dir;
-    writeFileBytes(dir.file("a.txt"), "one\r\ntwo\nthree\rfour");
-    EXPECT_EQ(readTextLines(dir.file("a.txt")),
-              (std::vector<std::string>{"one", "two", "three", "four"}));
-    writeTextLines(dir.file("b.txt"), {"x", "", "y"});
-    EXPECT_EQ(readFileBytes(dir.file("b.txt")), "x\r\n\r\ny\r\n");
-}
-
 TEST(Listing, FilesAndLinksToFilesByExtensionInAnyCaseInNaturalOrder) {
     TempFolder dir;
     for (const char* name : {"b10.JPG", "b9.jpg", "a.Jpg", "c.jpeg", "x.jpgx"})

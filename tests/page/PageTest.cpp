@@ -228,25 +228,25 @@ TEST(PageReader, AWrittenLineReadBackWritesTheSameLine) {
 // left out.
 TEST(PageReader, ReadsOnlyWholePagesOfOurs) {
     TempFolder folder;
-    const std::string path = folder.file("index.html");
-    const PhotoCatalogue photos = {photo("a.jpg", "x"), photo("b.jpg", "y")};
-    std::vector<std::string> rows = composeAlbumPage("Léto\x01", photos);
-    const auto linesRead = [&](const std::vector<std::string>& page) {
-        writeTextLines(path, page);
-        const auto lines = readAlbumPage(path);
+    const std::vector<std::string> rows =
+        composeAlbumPage("Léto\x01", {photo("a.jpg", "x"), photo("b.jpg", "y")});
+    const auto edited = [&](std::size_t at, const std::string& row, int erase) {
+        auto page = rows;
+        page.insert(page.erase(page.begin() + at, page.begin() + at + erase), row);
+        std::string text; // as an editor that writes bare line feeds leaves it
+        for (const std::string& line : page)
+            text += line + "\n";
+        writeFileBytes(folder.file("index.html"), text);
+        const auto lines = readAlbumPage(folder.file("index.html"));
         return lines ? static_cast<int>(lines->size()) : -1;
     };
-    EXPECT_EQ(linesRead(rows), 2);
-    auto edited = rows;
-    edited[firstPhotoRow()] += " ";
-    EXPECT_EQ(linesRead(edited), 1);
-    auto longer = rows;
-    longer.insert(longer.begin() + 40, "// mine");
-    auto renamed = rows;
-    renamed[5] = "<title>Léto</title>";
-    for (const auto& page : {std::vector<std::string>(rows.begin(), rows.end() - 1), longer,
-                             renamed, std::vector<std::string>{"<html>"}})
-        EXPECT_EQ(linesRead(page), -1);
+    EXPECT_EQ(edited(0, rows[0], 1), 2);
+    EXPECT_EQ(edited(firstPhotoRow(), rows[firstPhotoRow()] + " ", 1), 1);
+    for (const auto& [at, row, erase] : {std::tuple{40, "// mine", 0},
+                                         {5, "<title>Léto</title>", 1},
+                                         {rows.size() - 1, "", 1},
+                                         {1, "<html>", 0}})
+        EXPECT_EQ(edited(at, row, erase), -1) << row;
 }
 
 // A build cut short between the record and the page leaves either page, and both tell the

@@ -119,13 +119,3 @@ TEST(ReadSizeSettings, TakesTheLargerNumberOfEachTextOrWarns) {
     EXPECT_EQ(parseSizeText("-2147483648x-2147483648"), -2147483648);
     EXPECT_EQ(parseSizeText("2147483647x1"), 2147483647);
 }
-
-// Walking past an EXIF caption in the comment editor keeps it text; editing makes it markup.
-TEST(PhotoRecord, OnlyAnEditedCaptionBecomesTheUsersMarkup) {
-    PhotoRecord record;
-    record.caption = "<img src=x>";
-    record.storeTypedCaption("<img src=x>");
-    EXPECT_EQ(record.captionOrigin, CaptionOrigin::Photo);
-    record.storeTypedCaption("<b>x</b>");
-    EXPECT_EQ(record.captionOrigin, CaptionOrigin::User);
-}

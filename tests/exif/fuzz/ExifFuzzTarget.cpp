@@ -18,17 +18,10 @@ bool inData(const std::string& text, const std::uint8_t* data, std::size_t size)
 }
 
 void checkTexts(const vistarel::TExif& exif, const std::uint8_t* data, std::size_t size) {
-    const std::string* texts[] = {&exif.ImageDescription,
-                                  &exif.Make,
-                                  &exif.Model,
-                                  &exif.RightsNotice,
-                                  &exif.DateTime,
-                                  &exif.DateTimeOriginal,
-                                  &exif.DateTimeDigitized,
-                                  &exif.UserComment,
-                                  &exif.Software,
-                                  &exif.Artist};
-    for (const std::string* text : texts)
+    for (const std::string* text :
+         {&exif.ImageDescription, &exif.Make, &exif.Model, &exif.RightsNotice, &exif.DateTime,
+          &exif.DateTimeOriginal, &exif.DateTimeDigitized, &exif.UserComment, &exif.Software,
+          &exif.Artist})
         if (!inData(*text, data, size) || (!exif.ExifFound && !text->empty()))
             std::abort();
 }
