@@ -83,7 +83,9 @@ struct PageFrame {
 } // namespace
 
 std::optional<PagePhotoLine> parsePhotoLine(std::string_view row) {
-    if (!row.starts_with(kLineStart) || !row.ends_with(kLineEnd))
+    // The start and the end must not overlap: "      loadPic(');" is no line.
+    if (row.size() < kLineStart.size() + kLineEnd.size() || !row.starts_with(kLineStart) ||
+        !row.ends_with(kLineEnd))
         return std::nullopt;
     std::string_view rest = row.substr(kLineStart.size());
     rest.remove_suffix(kLineEnd.size());
