@@ -6,7 +6,6 @@
 #include "common/InputFile.h"
 #include "image/ColourProfile.h"
 #include "image/JpegDecoder.h"
-#include "image/JpegImage.h"
 #include "state/AlbumState.h"
 
 #include <cstddef>
@@ -20,7 +19,6 @@ namespace vistarel {
 // allocated once per worker for the largest photo it meets.
 struct PhotoWorkspace {
     FileBytes file; // the photo's file, read whole
-    JpegImage input;
     ScaledPictures pictures;
     Raster turned;
 };
@@ -44,12 +42,13 @@ public:
     void makeFromBytes(const std::string& path, std::span<const std::uint8_t> bytes,
                        PhotoWorkspace& workspace, MadePhoto& made);
 
-    // The most memory the making of one photo can take: its file, libjpeg's buffers, the
-    // decoded picture and the three pictures.
+    // The most memory the making of one photo can take: its file, libjpeg's buffers and the
+    // three pictures.
     std::size_t memoryBound() const;
 
 private:
-    void finishPictures(int orientation, PhotoWorkspace& workspace) const;
+    void finishPictures(int orientation, const SrgbConversion* toSrgb,
+                        PhotoWorkspace& workspace) const;
 
     const AlbumState& state_;
     const AlbumSettings& settings_;
