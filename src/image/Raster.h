@@ -46,7 +46,7 @@ public:
     int height() const { return height_; }
     // Row y, 0 <= y < height(); made rows are asked for no further back than keep() allows.
     virtual const std::uint8_t* row(int y) = 0;
-    // From now on the last `rows` rows made stay readable.
+    // The last `rows` rows made stay readable; asked before the first row is.
     virtual void keep(int rows) { (void)rows; }
 
 protected:
