@@ -85,9 +85,9 @@ bool fromAlbumPhoto(const Raster& picture, const Raster& photo) {
     return 2 * picture.width <= photo.width && 2 * picture.height <= photo.height;
 }
 
-void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
+void renderScaled(SourceRows& source, const PhotoScale& scale, const PictureSizes& sizes,
                   ScaledPictures& pictures, bool withPreview) {
-    if (source.pixels.empty())
+    if (source.width() == 0 || source.height() == 0)
         throw Error("No picture to draw");
     pictures.photo.resize(sizes.photo.width, sizes.photo.height);
     pictures.thumbnail.resize(sizes.thumbnail.width, sizes.thumbnail.height);
@@ -98,13 +98,19 @@ void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSi
         Raster& picture = k == 1 ? pictures.thumbnail : pictures.preview;
         // The decode scale follows the saved pictures alone; a preview larger than the
         // decoded photo is enlarged from the album photo.
-        const bool sourceLargeEnough = scale.eighths == 8 || (source.width >= picture.width &&
-                                                              source.height >= picture.height);
+        const bool sourceLargeEnough = scale.eighths == 8 || (source.width() >= picture.width &&
+                                                              source.height() >= picture.height);
         (fromAlbumPhoto(picture, pictures.photo) || !sourceLargeEnough ? fromPhoto : fromSource)
             .push_back({pictures.resamplers[k], picture});
     }
     Resampler::resampleTogether(source, fromSource, scale);
     Resampler::resampleTogether(pictures.photo, fromPhoto);
+}
+
+void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
+                  ScaledPictures& pictures, bool withPreview) {
+    RasterRows rows(source);
+    renderScaled(rows, scale, sizes, pictures, withPreview);
 }
 
 void recordScaledSizes(const PictureSizes& sizes, PhotoRecord& record) {

@@ -39,11 +39,14 @@ struct ScaledPictures {
     Resampler resamplers[3];
 };
 
-// Draws the decoded photo (at full size, or decoded at the given scale) into pictures of the
+// Draws the decoded photo (at full size, or decoded at the given scale; whole, or as its rows
+// are decoded) into pictures of the
 // given sizes (area average when shrinking, linear when enlarging); the preview only when
 // withPreview. The album photo is drawn from the decoded photo; the thumbnail and the
 // preview from the album photo when it is at least twice their size, else with it in one
 // sweep down the decoded photo.
+void renderScaled(SourceRows& source, const PhotoScale& scale, const PictureSizes& sizes,
+                  ScaledPictures& pictures, bool withPreview = true);
 void renderScaled(const Raster& source, const PhotoScale& scale, const PictureSizes& sizes,
                   ScaledPictures& pictures, bool withPreview = true);
 

@@ -52,11 +52,11 @@ void PhotoMaker::makeFromBytes(const std::string& path, std::span<const std::uin
                                              : pictureSizes(width, height, state_);
         return decodeScale(width, height, storedSizes(made.sizes, orientation));
     };
-    workspace.input.load(bytes, path, options);
-    made.damage = workspace.input.damage();
-    renderScaled(workspace.input.picture(), workspace.input.scale(),
-                 storedSizes(made.sizes, orientation), workspace.pictures, settings_.keepPreviews);
-    finishPictures(orientation, workspace);
+    JpegRows photo(bytes, path, options);
+    renderScaled(photo, photo.scale(), storedSizes(made.sizes, orientation), workspace.pictures,
+                 settings_.keepPreviews);
+    made.damage = photo.damage();
+    finishPictures(orientation, photo.toSrgb(), workspace);
     made.photoJpeg = encodedOrNone(workspace.pictures.photo, settings_.photoQuality);
     made.thumbnailJpeg = encodedOrNone(workspace.pictures.thumbnail, settings_.thumbQuality);
     if (settings_.keepPreviews)
@@ -64,23 +64,25 @@ void PhotoMaker::makeFromBytes(const std::string& path, std::span<const std::uin
 }
 
 // Upright, and in the colours the photo's profile means, as browsers show sRGB.
-void PhotoMaker::finishPictures(int orientation, PhotoWorkspace& workspace) const {
+void PhotoMaker::finishPictures(int orientation, const SrgbConversion* toSrgb,
+                                PhotoWorkspace& workspace) const {
     ScaledPictures& pictures = workspace.pictures;
     for (Raster* picture : {&pictures.photo, &pictures.thumbnail, &pictures.preview}) {
         if (picture == &pictures.preview && !settings_.keepPreviews)
             break;
         turnUpright(*picture, orientation, workspace.turned);
-        if (const SrgbConversion* toSrgb = workspace.input.toSrgb())
+        if (toSrgb != nullptr)
             toSrgb->apply(*picture);
     }
 }
 
+// The photo is decoded a few rows at a time: its decoded size does not count.
 std::size_t PhotoMaker::memoryBound() const {
     const std::size_t photo = pictureBytes(state_.photoSize, state_.photoSize);
     const std::size_t preview = pictureBytes(state_.previewWidth, state_.previewHeight);
     // The turned copy of the largest picture, and each encoded picture at most as large.
     return kMaxInputFileBytes + static_cast<std::size_t>(limits_.libjpegBytes) +
-           static_cast<std::size_t>(limits_.pixels) * 3 + 4 * (photo + preview);
+           4 * (photo + preview);
 }
 
 } // namespace vistarel

@@ -6,7 +6,6 @@
 #include "common/InputFile.h"
 #include "image/ColourProfile.h"
 #include "image/JpegDecoder.h"
-#include "image/JpegImage.h"
 #include "state/AlbumState.h"
 
 #include <cstddef>
@@ -24,7 +23,6 @@ inline constexpr int kPreviewQuality = 80;
 struct PhotoWorkspace {
     FileBytes file;       // the photo's file, read whole
     FileBytes outputFile; // an album file read back to tell whether it is still as made
-    JpegImage input;
     ScaledPictures pictures;
     Raster turned;
 };
@@ -48,12 +46,13 @@ public:
     void makeFromBytes(const std::string& path, std::span<const std::uint8_t> bytes,
                        PhotoWorkspace& workspace, MadePhoto& made);
 
-    // The most memory the making of one photo can take: its file, libjpeg's buffers, the
-    // decoded picture and the three pictures.
+    // The most memory the making of one photo can take: its file, libjpeg's buffers and the
+    // three pictures.
     std::size_t memoryBound() const;
 
 private:
-    void finishPictures(int orientation, PhotoWorkspace& workspace) const;
+    void finishPictures(int orientation, const SrgbConversion* toSrgb,
+                        PhotoWorkspace& workspace) const;
 
     const AlbumState& state_;
     const AlbumSettings& settings_;

@@ -7,6 +7,7 @@
 #include "common/Version.h"
 #include "image/ImagingLibraries.h"
 #include "image/JpegEncoder.h"
+#include "image/JpegImage.h"
 
 namespace vistarel {
 namespace {
@@ -137,11 +138,11 @@ std::optional<std::string> PhotoUpdater::previewFromDisk(const std::string& path
             preview = pictureSizes(width, height, state_).preview;
             return decodeScale(width, height, {preview, preview, preview});
         };
-        workspace.input.load(workspace.outputFile.bytes(), path, options);
+        JpegImage photo;
+        photo.load(workspace.outputFile.bytes(), path, options);
         Raster& picture = workspace.pictures.preview;
         picture.resize(preview.width, preview.height);
-        workspace.pictures.resamplers[2].resample(workspace.input.picture(), picture,
-                                                  workspace.input.scale());
+        workspace.pictures.resamplers[2].resample(photo.picture(), picture, photo.scale());
         return encodeJpeg(picture, kPreviewQuality);
     } catch (const Error&) {
         return std::nullopt;

@@ -75,35 +75,6 @@ void chooseBestQuality(jpeg_decompress_struct& info, const DecodeScaleChoice& ch
     info.do_block_smoothing = TRUE;
 }
 
-void readRgbRows(Decompressor& jpeg, Raster& picture) {
-    auto read = [&] {
-        while (jpeg.info.output_scanline < jpeg.info.output_height) {
-            JSAMPROW rows[1] = {picture.row(static_cast<int>(jpeg.info.output_scanline))};
-            jpeg_read_scanlines(&jpeg.info, rows, 1);
-        }
-    };
-    jpeg.run(read);
-}
-
-// Through the photo's CMYK profile when it has one, else by the plain ink formula.
-void readCmykRows(Decompressor& jpeg, Raster& picture, const SrgbConversion* profile) {
-    std::vector<JSAMPLE> cmyk(static_cast<std::size_t>(picture.width) * 4);
-    bool inverted = jpeg.info.saw_Adobe_marker;
-    auto read = [&] {
-        while (jpeg.info.output_scanline < jpeg.info.output_height) {
-            int y = static_cast<int>(jpeg.info.output_scanline);
-            JSAMPROW rows[1] = {cmyk.data()};
-            if (jpeg_read_scanlines(&jpeg.info, rows, 1) != 1)
-                continue;
-            if (profile != nullptr)
-                profile->applyCmykRow(cmyk.data(), picture.row(y), picture.width);
-            else
-                cmykRowToRgb(cmyk.data(), picture.row(y), picture.width, inverted);
-        }
-    };
-    jpeg.run(read);
-}
-
 // Ends the decode once a file has more scans than the limit. libjpeg calls it as it reads
 // each row of the file's data, so the extra scans cost nothing before they are refused.
 struct ScanLimit {
@@ -119,52 +90,108 @@ struct ScanLimit {
     }
 };
 
-DecodedPhoto decodeFrom(Decompressor& jpeg, Raster& picture, const DecodeOptions& options) {
-    DecodedPhoto decoded;
-    ScanLimit scanLimit(options.limits.scans);
-    jpeg.info.progress = &scanLimit.manager;
+} // namespace
+
+struct JpegRows::Decoder {
+    Decompressor jpeg;
+    ScanLimit scanLimit;
+    std::vector<JSAMPLE> cmyk; // one row as libjpeg gives it, for a CMYK photo
+    std::shared_ptr<const SrgbConversion> cmykToSrgb;
+
+    Decoder(const std::string& name, int scans) : jpeg(name), scanLimit(scans) {}
+};
+
+JpegRows::JpegRows(std::span<const std::uint8_t> bytes, const std::string& name,
+                   const DecodeOptions& options) {
+    // libjpeg would call it no JPEG file, one that starts with the end marker it makes up.
+    if (bytes.empty())
+        throw Error(name + ": Empty file");
+    decoder_ = std::make_unique<Decoder>(name, options.limits.scans);
+    Decompressor& jpeg = decoder_->jpeg;
+    jpeg.info.progress = &decoder_->scanLimit.manager;
     jpeg.info.mem->max_memory_to_use = options.limits.libjpegBytes;
+    jpeg.run([&] {
+        jpeg_mem_src(&jpeg.info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+        if (options.profiles != nullptr)
+            jpeg_save_markers(&jpeg.info, JPEG_APP0 + 2, 0xFFFF);
+        jpeg_read_header(&jpeg.info, TRUE);
+    });
     if (options.profiles != nullptr)
-        jpeg.run([&] { jpeg_save_markers(&jpeg.info, JPEG_APP0 + 2, 0xFFFF); });
-    jpeg.run([&] { jpeg_read_header(&jpeg.info, TRUE); });
-    if (options.profiles != nullptr)
-        decoded.toSrgb = options.profiles->toSrgb(iccProfile(jpeg), decodedSpace(jpeg.info));
+        toSrgb_ = options.profiles->toSrgb(iccProfile(jpeg), decodedSpace(jpeg.info));
     chooseBestQuality(jpeg.info, options.chooseScale);
     jpeg.run([&] { jpeg_calc_output_dimensions(&jpeg.info); });
     checkSize(jpeg.info, jpeg.path, options.limits.pixels);
     jpeg.run([&] { jpeg_start_decompress(&jpeg.info); });
-    const int width = static_cast<int>(jpeg.info.output_width);
-    const int height = static_cast<int>(jpeg.info.output_height);
-    // A larger photo than the last one: free the old pixels first, so the old and the new
-    // picture are never held at once.
-    if (static_cast<std::size_t>(width) * height * 3 > picture.pixels.capacity())
-        picture = Raster();
-    picture.resize(width, height);
-    if (jpeg.info.out_color_space == JCS_CMYK) {
-        readCmykRows(jpeg, picture, decoded.toSrgb.get());
-        decoded.toSrgb.reset(); // done
-    } else {
-        readRgbRows(jpeg, picture);
+    width_ = static_cast<int>(jpeg.info.output_width);
+    height_ = static_cast<int>(jpeg.info.output_height);
+    scale_ = {static_cast<int>(jpeg.info.image_width), static_cast<int>(jpeg.info.image_height),
+              static_cast<int>(jpeg.info.scale_num)};
+    if (jpeg.info.out_color_space == JCS_CMYK) { // converted as it is read
+        decoder_->cmyk.resize(static_cast<std::size_t>(width_) * 4);
+        decoder_->cmykToSrgb = std::move(toSrgb_);
     }
-    // The trailer after the last row is not read: nothing there changes the picture.
-    decoded.scale = {static_cast<int>(jpeg.info.image_width),
-                     static_cast<int>(jpeg.info.image_height),
-                     static_cast<int>(jpeg.info.scale_num)};
-    decoded.damage = jpeg.errors.firstWarning;
-    return decoded;
+    keep(1);
 }
 
-} // namespace
+JpegRows::~JpegRows() = default;
+
+std::string JpegRows::damage() const {
+    return decoder_->jpeg.errors.firstWarning;
+}
+
+void JpegRows::keep(int rows) {
+    window_ = std::max(rows, 1);
+    kept_.resize(static_cast<std::size_t>(window_) * width_ * 3);
+}
+
+// Rows that libjpeg cannot make (the data ends early) it makes up and warns about.
+void JpegRows::readNextRow(std::uint8_t* into) {
+    Decoder& decoder = *decoder_;
+    Decompressor& jpeg = decoder.jpeg;
+    if (decoder.cmyk.empty()) {
+        jpeg.run([&] { jpeg_read_scanlines(&jpeg.info, &into, 1); });
+    } else {
+        JSAMPROW row = decoder.cmyk.data();
+        jpeg.run([&] { jpeg_read_scanlines(&jpeg.info, &row, 1); });
+        if (decoder.cmykToSrgb)
+            decoder.cmykToSrgb->applyCmykRow(row, into, width_);
+        else
+            cmykRowToRgb(row, into, width_, jpeg.info.saw_Adobe_marker);
+    }
+    ++made_;
+}
+
+// Rows past the last made are made now; the kept rows go round, as the resampler reads
+// them no further back.
+const std::uint8_t* JpegRows::row(int y) {
+    const auto at = [&](int row) {
+        return kept_.data() + static_cast<std::size_t>(row % window_) * width_ * 3;
+    };
+    while (made_ <= y)
+        readNextRow(at(made_));
+    return at(y);
+}
+
+// The trailer after the last row is not read: nothing there changes the picture.
+void JpegRows::readAll(Raster& picture) {
+    // A larger photo than the last one: free the old pixels first, so the old and the new
+    // picture are never held at once.
+    if (static_cast<std::size_t>(width_) * height_ * 3 > picture.pixels.capacity())
+        picture = Raster();
+    picture.resize(width_, height_);
+    while (made_ < height_)
+        readNextRow(picture.row(made_));
+}
 
 DecodedPhoto decodeJpeg(std::span<const std::uint8_t> bytes, const std::string& name,
                         Raster& picture, const DecodeOptions& options) {
-    // libjpeg would call it no JPEG file, one that starts with the end marker it makes up.
-    if (bytes.empty())
-        throw Error(name + ": Empty file");
-    Decompressor jpeg(name);
-    jpeg.run(
-        [&] { jpeg_mem_src(&jpeg.info, bytes.data(), static_cast<unsigned long>(bytes.size())); });
-    return decodeFrom(jpeg, picture, options);
+    JpegRows rows(bytes, name, options);
+    rows.readAll(picture);
+    DecodedPhoto decoded;
+    decoded.scale = rows.scale();
+    decoded.toSrgb = rows.toSrgbShared();
+    decoded.damage = rows.damage();
+    return decoded;
 }
 
 DecodedPhoto decodeJpegFile(const std::string& path, Raster& picture,

@@ -36,6 +36,36 @@ struct Raster {
     }
 };
 
+// The rows a picture is drawn from: all of a picture in memory, or rows made one after
+// another as they are asked for (a photo as it is decoded), of which only the last few made
+// can be read again.
+class SourceRows {
+public:
+    virtual ~SourceRows() = default;
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Row y, 0 <= y < height(); made rows are asked for no further back than keep() allows.
+    virtual const std::uint8_t* row(int y) = 0;
+    // The last `rows` rows made stay readable; asked before the first row is.
+    virtual void keep(int rows) { (void)rows; }
+
+protected:
+    int width_ = 0;
+    int height_ = 0;
+};
+
+class RasterRows final : public SourceRows {
+public:
+    explicit RasterRows(const Raster& picture) : picture_(picture) {
+        width_ = picture.width;
+        height_ = picture.height;
+    }
+    const std::uint8_t* row(int y) override { return picture_.row(y); }
+
+private:
+    const Raster& picture_;
+};
+
 // Where a decoded picture lies on the photo it shows. A decode at the scale M/8 makes M pixels
 // of every 8 x 8 block, each 8/M photo pixels wide, and rounds their count up: the last column
 // and row of the picture can reach past the photo's edge.

@@ -125,9 +125,9 @@ void AxisWeights::compute(int sourceLength, int targetLength, int photoLength, i
     }
 }
 
-void Resampler::prepare(const Raster& source, const Raster& target, const PhotoScale& scale) {
-    columns_.compute(source.width, target.width, scale.photoWidth, scale.eighths);
-    rows_.compute(source.height, target.height, scale.photoHeight, scale.eighths);
+void Resampler::prepare(const SourceRows& source, const Raster& target, const PhotoScale& scale) {
+    columns_.compute(source.width(), target.width, scale.photoWidth, scale.eighths);
+    rows_.compute(source.height(), target.height, scale.photoHeight, scale.eighths);
     rowWeights_.resize(rows_.weights.size());
     for (std::size_t i = 0; i < rows_.weights.size(); ++i)
         rowWeights_[i] = static_cast<float>(static_cast<double>(rows_.weights[i]) / rows_.unit);
@@ -147,11 +147,18 @@ void Resampler::prepare(const Raster& source, const Raster& target, const PhotoS
                 static_cast<float>(static_cast<double>(columns_.weights[i]) / columns_.unit));
     }
     // Room for the padded taps past the last pixel and for the carried sample, all zero.
-    summedRow_.assign(static_cast<std::size_t>(source.width + taps_) * 3 + 8, 0.0f);
+    summedRow_.assign(static_cast<std::size_t>(source.width() + taps_) * 3 + 8, 0.0f);
 }
 
-void Resampler::accumulateRows(const Raster& source, int targetRow) {
-    const auto n = static_cast<std::size_t>(source.width) * 3;
+int Resampler::rowSpan() const {
+    int span = 1;
+    for (std::size_t t = 0; t + 1 < rows_.offset.size(); ++t)
+        span = std::max(span, rows_.offset[t + 1] - rows_.offset[t]);
+    return span;
+}
+
+void Resampler::accumulateRows(SourceRows& source, int targetRow) {
+    const auto n = static_cast<std::size_t>(source.width()) * 3;
     const int begin = rows_.offset[targetRow], end = rows_.offset[targetRow + 1];
     const int firstRow = rows_.first[targetRow] - begin;
     setWeightedRow(summedRow_.data(), source.row(firstRow + begin), rowWeights_[begin], n);
@@ -165,18 +172,27 @@ void Resampler::filterRow(std::uint8_t* targetRow, int targetWidth) const {
 }
 
 void Resampler::resample(const Raster& source, Raster& target, const PhotoScale& scale) {
-    prepare(source, target, scale);
-    for (int y = 0; y < target.height; ++y) {
-        accumulateRows(source, y);
-        filterRow(target.row(y), target.width);
-    }
+    const Job jobs[] = {{*this, target}};
+    resampleTogether(source, jobs, scale);
 }
 
 void Resampler::resampleTogether(const Raster& source, std::span<const Job> jobs,
                                  const PhotoScale& scale) {
+    RasterRows rows(source);
+    resampleTogether(rows, jobs, scale);
+}
+
+// The target rows are made in the order of the last source row they need, so the rows they
+// read are the last few made.
+void Resampler::resampleTogether(SourceRows& source, std::span<const Job> jobs,
+                                 const PhotoScale& scale) {
     std::vector<int> nextRow(jobs.size(), 0);
-    for (const Job& job : jobs)
+    int span = 1;
+    for (const Job& job : jobs) {
         job.resampler.prepare(source, job.target, scale);
+        span = std::max(span, job.resampler.rowSpan());
+    }
+    source.keep(span);
     for (;;) {
         std::size_t chosen = jobs.size();
         for (std::size_t k = 0; k < jobs.size(); ++k) {

@@ -36,12 +36,16 @@ public:
 
     // Fills several targets from one source in a single sweep down it: the target rows
     // are made in the order of the last source row they need, so the rows one target
-    // reads are still in the cache when the next reads them, and the full-size source
-    // streams from memory once instead of once per target. Same pixels as resample().
+    // reads are still in the cache when the next reads them, and the source is read once
+    // instead of once per target; a source whose rows are made as they are asked for (a
+    // photo being decoded) is asked for each row once, and keeps only the last few. Same
+    // pixels as resample().
     struct Job {
         Resampler& resampler;
         Raster& target;
     };
+    static void resampleTogether(SourceRows& source, std::span<const Job> jobs,
+                                 const PhotoScale& scale = {});
     static void resampleTogether(const Raster& source, std::span<const Job> jobs,
                                  const PhotoScale& scale = {});
 
@@ -49,8 +53,9 @@ private:
     int lastSourceRow(int targetRow) const {
         return rows_.first[targetRow] + (rows_.offset[targetRow + 1] - rows_.offset[targetRow]) - 1;
     }
-    void prepare(const Raster& source, const Raster& target, const PhotoScale& scale);
-    void accumulateRows(const Raster& source, int targetRow);
+    void prepare(const SourceRows& source, const Raster& target, const PhotoScale& scale);
+    int rowSpan() const; // the most source rows one target row takes
+    void accumulateRows(SourceRows& source, int targetRow);
     void filterRow(std::uint8_t* targetRow, int targetWidth) const;
 
     AxisWeights columns_;

@@ -357,7 +357,7 @@ private slots:
             window.show();
             const int count = 2 * buildJobs(0) + 1;
             loadPhotos(window, count);
-            vistarel::testing::writeTestJpeg(input_ + "p0.jpg", 4000, 3000);
+            vistarel::testing::writeTestJpeg(input_ + "p0.jpg", 6000, 4500);
             bool openAfterClose = false;
             int yields = 0;
             atEveryYield(&window, [&] {
