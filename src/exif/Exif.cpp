@@ -89,7 +89,7 @@ void TExif::ReadFromFile(const std::string& path) {
 void TExif::ReadFromBytes(std::span<const std::uint8_t> bytes) {
     Clear();
     const PositionedBytes file(bytes);
-    if (const auto app1 = findExifSegment(file))
+    if (const auto app1 = findExifSegment(bytes))
         readTiffBlock(file, *app1);
 }
 
