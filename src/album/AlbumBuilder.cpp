@@ -153,7 +153,7 @@ bool AlbumBuilder::commitPhoto(PhotoRecord& record, MadePhoto& made, BuildOutcom
     if (made.upToDate)
         ++outcome.photosUpToDate;
     record_.entry(record.fileName).pictures =
-        recordedAfterCommit(made, pictureSettings(state_, settings_), photo, thumbnail);
+        recordedAfterCommit(made, pictureSettings_, photo, thumbnail);
     return true;
 }
 
@@ -183,9 +183,8 @@ bool AlbumBuilder::wasEncoded(const std::optional<std::string>& bytes, BuildOutc
 // The photos a stopped build did not reach, and with prune the files of photos no longer
 // in the input folder.
 void AlbumBuilder::finishRecord(int photosReached, BuildOutcome& outcome) {
-    const PictureSettings pictures = pictureSettings(state_, settings_);
     for (std::size_t i = static_cast<std::size_t>(photosReached); i < state_.catalogue.size(); ++i)
-        takeRecordedSizes(state_.catalogue[i], record_, settings_, pictures);
+        takeRecordedSizes(state_.catalogue[i], record_, settings_, pictureSettings_);
     if (settings_.prune)
         outcome.removedFiles =
             pruneRemovedPhotos(record_, state_.catalogue, settings_.outputFolder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "album/BuildCommand.h"
+#include "album/PhotoUpdate.h"
 #include "common/AlbumSettings.h"
 #include "common/FrontEnd.h"
 #include "record/AlbumRecord.h"
@@ -25,7 +26,8 @@ class AlbumBuilder {
 public:
     AlbumBuilder(AlbumState& state, const AlbumSettings& settings, FrontEnd& frontEnd,
                  AlbumRecord& record)
-        : state_(state), settings_(settings), frontEnd_(frontEnd), record_(record) {}
+        : state_(state), settings_(settings), frontEnd_(frontEnd), record_(record),
+          pictureSettings_(pictureSettings(state, settings)) {}
 
     // False, with nothing changed, only when a folder is missing; true also when stopped.
     // Counts into the outcome as it goes. An error at a photo is thrown with the photo's
@@ -47,6 +49,7 @@ private:
     const AlbumSettings& settings_;
     FrontEnd& frontEnd_;
     AlbumRecord& record_;
+    const PictureSettings pictureSettings_; // the state's sizes are read before the build
     std::chrono::steady_clock::time_point recordSaved_ = std::chrono::steady_clock::now();
     std::set<std::string> leftOut_; // photos that could not be made, with keepGoing
 };
