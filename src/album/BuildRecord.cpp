@@ -77,11 +77,9 @@ std::vector<std::string> pruneRemovedPhotos(AlbumRecord& record, const PhotoCata
                 removed.push_back(path);
         }
     }
-    for (const std::string& name : gone) {
+    for (const std::string& name : gone)
         record.entry(name).pictures.reset();
-        if (!record.entry(name).caption)
-            record.erase(name);
-    }
+    record.eraseEmptyEntries();
     return removed;
 }
 

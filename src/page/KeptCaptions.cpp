@@ -41,15 +41,6 @@ std::optional<RecordedCaption> captionWhileReplaced(const std::optional<Recorded
     return both;
 }
 
-void dropEmptyEntries(AlbumRecord& record) {
-    std::vector<std::string> empty;
-    for (const auto& [name, entry] : record.entries())
-        if (!entry.caption && !entry.pictures)
-            empty.push_back(name);
-    for (const std::string& name : empty)
-        record.erase(name);
-}
-
 } // namespace
 
 void takeCaptionsFromPage(PhotoCatalogue& catalogue, const std::string& outputFolder) {
@@ -84,8 +75,7 @@ void applyPhotoCaption(PhotoRecord& record, const std::string& photoCaption) {
 }
 
 void recordPageCaptions(AlbumRecord& record, const PhotoCatalogue& catalogue) {
-    for (const auto& [name, entry] : record.entries())
-        record.entry(name).caption.reset(); // the page lists only the catalogue
+    record.forgetCaptions(); // the page lists only the catalogue
     for (const PhotoRecord& photo : catalogue) {
         auto& caption = record.entry(photo.fileName).caption;
         if (photo.captionOrigin == CaptionOrigin::Photo)
@@ -93,7 +83,7 @@ void recordPageCaptions(AlbumRecord& record, const PhotoCatalogue& catalogue) {
         else if (photo.captionOrigin == CaptionOrigin::User)
             caption = RecordedCaption{};
     }
-    dropEmptyEntries(record);
+    record.eraseEmptyEntries();
 }
 
 AlbumRecord recordWhilePageIsReplaced(const AlbumRecord& before, const AlbumRecord& after) {
@@ -103,7 +93,7 @@ AlbumRecord recordWhilePageIsReplaced(const AlbumRecord& before, const AlbumReco
         both.entry(name).caption =
             captionWhileReplaced(old ? old->caption : std::nullopt, entry.caption);
     }
-    dropEmptyEntries(both);
+    both.eraseEmptyEntries();
     return both;
 }
 

@@ -173,6 +173,16 @@ void AlbumRecord::save(const std::string& folder) const {
     writeFileBytes(path, bytes);
 }
 
+void AlbumRecord::forgetCaptions() {
+    for (auto& [name, entry] : entries_)
+        entry.caption.reset();
+}
+
+void AlbumRecord::eraseEmptyEntries() {
+    std::erase_if(entries_,
+                  [](const auto& item) { return !item.second.caption && !item.second.pictures; });
+}
+
 const RecordEntry* AlbumRecord::find(const std::string& name) const {
     const auto it = entries_.find(name);
     return it == entries_.end() ? nullptr : &it->second;

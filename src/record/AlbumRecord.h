@@ -58,7 +58,9 @@ public:
 
     const RecordEntry* find(const std::string& name) const;
     RecordEntry& entry(const std::string& name) { return entries_[name]; }
-    void erase(const std::string& name) { entries_.erase(name); }
+    void forgetCaptions();
+    // Photos the record knows nothing more of take no line.
+    void eraseEmptyEntries();
     const std::map<std::string, RecordEntry>& entries() const { return entries_; }
 
     // The record as text, and back; nothing when the text is not a whole record of ours.
