@@ -73,7 +73,10 @@ std::vector<std::string> listFilesWithExtensions(const std::string& folder,
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
-    const std::string bytes = readFileBytes(path);
+    return splitTextLines(readFileBytes(path));
+}
+
+std::vector<std::string> splitTextLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < bytes.size(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vistarel {
@@ -28,6 +29,7 @@ bool endsWithIgnoringCase(const std::string& text, const std::string& suffix);
 // line. All throw the program's file errors. A file is written whole or not at all (see
 // ReplacingFile): a failed write leaves the earlier file as it was.
 std::vector<std::string> readTextLines(const std::string& path);
+std::vector<std::string> splitTextLines(std::string_view bytes);
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 void writeFileBytes(const std::string& path, const std::string& bytes);
 std::string readFileBytes(const std::string& path);

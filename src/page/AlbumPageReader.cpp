@@ -2,12 +2,12 @@
 
 #include "common/Cp1250.h"
 #include "common/FileSystem.h"
+#include "common/InputFile.h"
 #include "page/AlbumPageTemplate.h"
 #include "page/AlbumPageWriter.h"
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 
 namespace vistarel {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 constexpr std::string_view kLineStart = "      loadPic('";
 constexpr std::string_view kLineEnd = "');";
 // A page larger than this is no page of ours (some hundred bytes a photo).
-constexpr std::uint64_t kLargestPage = 256 * 1024 * 1024;
+constexpr std::size_t kLargestPage = 256 * 1024 * 1024;
 
 // Takes the text up to sep (which must follow) off the front of rest.
 std::optional<std::string_view> takeUntil(std::string_view& rest, std::string_view sep) {
@@ -125,12 +125,11 @@ std::string captionFromField(std::string_view field) {
 std::optional<std::vector<PagePhotoLine>> readAlbumPage(const std::string& path) {
     std::vector<std::string> rows;
     try {
-        std::error_code ec;
-        if (!fileExists(path) || std::filesystem::file_size(path, ec) > kLargestPage || ec)
-            return std::nullopt;
-        rows = readTextLines(path);
+        FileBytes page;
+        readInputFile(path, page, kLargestPage);
+        rows = splitTextLines(page.text());
     } catch (const std::exception&) {
-        return std::nullopt;
+        return std::nullopt; // missing, not a file, too large: no page of ours
     }
     static const PageFrame frame;
     const std::size_t first = firstPhotoRow();

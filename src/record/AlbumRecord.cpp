@@ -1,6 +1,7 @@
 #include "record/AlbumRecord.h"
 
 #include "common/FileSystem.h"
+#include "common/InputFile.h"
 
 #include <charconv>
 
@@ -153,8 +154,11 @@ bool wholePictures(const RecordedPictures& pictures) {
 AlbumRecord AlbumRecord::load(const std::string& folder) {
     const std::string path = folder + kFileName;
     try {
-        if (const auto identity = identityOf(path); identity && identity->size <= kLargestRecord)
-            return fromText(readFileBytes(path)).value_or(AlbumRecord());
+        FileBytes file;
+        if (fileExists(path)) {
+            readInputFile(path, file, kLargestRecord);
+            return fromText(file.text()).value_or(AlbumRecord());
+        }
     } catch (const std::exception&) {
         // Unreadable is as good as missing: the build makes everything.
     }
