@@ -84,11 +84,11 @@ void PhotoUpdater::update(const std::string& fileName, PhotoWorkspace& workspace
     const std::string output = settings_.outputFolder;
     if (inputSame) {
         RecordedPictures& kept = *made.kept;
-        const bool photoSettled =
-            compareIdentity(recorded->photo.file, identityOf(output + fileName)) == FileState::Same;
         made.photoMade = kept.photo.settings != pictureSettings_.photo ||
                          !stillRecorded(kept.photo.file, output + fileName, workspace.outputFile);
-        made.photoVerifiedByHash = !made.photoMade && !photoSettled;
+        // Kept by its hash under another identity: its time may have been changed.
+        made.photoVerifiedByHash =
+            !made.photoMade && kept.photo.file.identity != recorded->photo.file.identity;
         made.thumbnailMade =
             kept.thumbnail.settings != pictureSettings_.thumbnail ||
             !stillRecorded(kept.thumbnail.file, output + "sm_" + fileName, workspace.outputFile);
